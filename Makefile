@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 # Build, window, fonts, and what the tests use (Xvfb, a private D-Bus session).
-PACKAGES := g++ cmake libgtest-dev qt6-base-dev fonts-liberation xvfb dbus-daemon
+PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation xvfb dbus-daemon
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifneq ($(CI),)

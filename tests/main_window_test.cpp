@@ -1,0 +1,424 @@
+#include <algorithm>
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include "test_support.h"
+#include "ui/main_window.h"
+
+using namespace quillomar;
+using quillomar::test::selectedAuthor;
+
+// Drives the real window with QTest's mouse and keys, and checks that the
+// widgets show what the form object holds.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void layoutFollowsTheTwipTables();
+    void coloursFillTheBackgrounds();
+    void everyControlUsesA12PointSerifWithCyrillic();
+    void onlyTheVisibleElementsAreShown();
+    void windowIsFixedWithCaptionAndIcon();
+    void startsWithIntroductionFocusedAndNothingSelected();
+    void tabFollowsTheTabIndices();
+
+    void clickingAnAuthorShowsItsReport();
+    void clickingATaleSelectsItsAuthor();
+    void focusAloneChoosesNoTale();
+    void clearingTheTaleSelectionKeepsTheScrollPosition();
+    void everyReportIsShownFromItsFirstLine();
+    void arrowKeysMoveThroughTalesOneAtATime();
+    void arrowKeysMoveThroughAuthors();
+    void repeatedChoicesCountAgain();
+    void theUserCannotClearTheTaleSelection();
+    void outputIsReadOnlyButCopyable();
+    void longTitlesAreClippedWithTooltips();
+
+private:
+    template<typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        auto *widget = m_window->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QPlainTextEdit *output() const { return control<QPlainTextEdit>(QStringLiteral("Text1(0)")); }
+    QListWidget *tales() const { return control<QListWidget>(QStringLiteral("List1(0)")); }
+    QRadioButton *author(int a) const
+    {
+        return control<QRadioButton>(QStringLiteral("Option1(%1)").arg(a));
+    }
+    void clickTale(int p);
+    // Names of the controls that take the focus on each of `presses` Tabs.
+    QStringList tabOrder(int presses) const;
+    // The widgets show exactly the form object's state.
+    void verifyWidgetsShowForm() const;
+
+    MainWindow *m_window = nullptr;
+};
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    return { left / 15, top / 15, width / 15, height / 15 };
+}
+
+QString shown(const std::u16string &text)
+{
+    return QString::fromStdU16String(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+void MainWindowTest::init()
+{
+    m_window = new MainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void MainWindowTest::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void MainWindowTest::clickTale(int p)
+{
+    QListWidgetItem *item = tales()->item(p);
+    tales()->scrollToItem(item);
+    QTest::mouseClick(tales()->viewport(), Qt::LeftButton, {},
+                      tales()->visualItemRect(item).center());
+}
+
+void MainWindowTest::verifyWidgetsShowForm() const
+{
+    const Form &form = m_window->form();
+    QCOMPARE(output()->toPlainText(), shown(form.Text1(0).text()));
+    for (int a = 0; a < 9; ++a)
+        QCOMPARE(author(a)->isChecked(), form.Option1(a).value());
+    const QList<QListWidgetItem *> selected = tales()->selectedItems();
+    const int tale = form.List1(0).listIndex();
+    QCOMPARE(selected.size(), tale < 0 ? 0 : 1);
+    if (tale >= 0)
+        QCOMPARE(tales()->row(selected.first()), tale);
+    QCOMPARE(form.clickGuard(), GuardIdle);
+}
+
+void MainWindowTest::layoutFollowsTheTwipTables()
+{
+    QCOMPARE(m_window->size(), QSize(570, 392));
+    QCOMPARE(output()->geometry(), twips(120, 3960, 8295, 2055));
+    QCOMPARE(control(QStringLiteral("Label1(0)"))->geometry(), twips(960, 0, 6495, 375));
+    QCOMPARE(control(QStringLiteral("Frame1"))->geometry(), twips(120, 600, 3375, 3255));
+    QCOMPARE(tales()->geometry(), twips(3720, 900, 4695, 1485));
+    QCOMPARE(control(QStringLiteral("Label1(1)"))->geometry(), twips(3720, 600, 4695, 300));
+    for (int a = 0; a < 9; ++a) {
+        QCOMPARE(author(a)->parentWidget(), control(QStringLiteral("Frame1")));
+        QCOMPARE(author(a)->geometry(), twips(120, 300 + 300 * a, 3135, 300));
+    }
+    // The output box runs 135 twips past the client area and is clipped there.
+    QCOMPARE(output()->geometry().bottom() + 1 - m_window->height(), 135 / 15);
+}
+
+void MainWindowTest::coloursFillTheBackgrounds()
+{
+    const QImage window = m_window->grab().toImage();
+    // A point of each control that no text, border or indicator covers.
+    const struct
+    {
+        QWidget *widget;
+        QPoint point;
+        QColor colour;
+        int tolerance = 0;
+    } samples[] = {
+        { m_window, { 2, 2 }, { 192, 192, 255 } },
+        { control(QStringLiteral("Label1(0)")), { 2, 2 }, { 255, 192, 128 } },
+        { control(QStringLiteral("Label1(1)")), { 2, 2 }, { 255, 192, 128 } },
+        // Inside its border the style shades the frame's panel very slightly.
+        { control(QStringLiteral("Frame1")), { 112, 209 }, { 128, 64, 0 }, 3 },
+        { tales()->viewport(), { tales()->viewport()->width() - 3, 2 }, { 128, 255, 128 } },
+        { author(0), { 206, 2 }, { 192, 255, 192 } },
+        { author(1), { 206, 2 }, { 192, 255, 255 } },
+        { author(2), { 206, 2 }, { 128, 255, 128 } },
+        { author(3), { 206, 2 }, { 128, 255, 255 } },
+        { author(4), { 206, 2 }, { 0, 255, 0 } },
+        { author(5), { 206, 2 }, { 0, 255, 255 } },
+        { author(6), { 206, 2 }, { 0, 192, 0 } },
+        { author(7), { 206, 2 }, { 0, 192, 192 } },
+        { author(8), { 206, 2 }, { 0, 128, 0 } },
+    };
+    for (const auto &s : samples) {
+        const QColor seen = window.pixelColor(s.widget->mapTo(m_window, s.point));
+        const int off = std::max({ std::abs(seen.red() - s.colour.red()),
+                                   std::abs(seen.green() - s.colour.green()),
+                                   std::abs(seen.blue() - s.colour.blue()) });
+        QVERIFY2(off <= s.tolerance,
+                 qPrintable(s.widget->objectName() + ": " + seen.name() + " for " + s.colour.name()));
+    }
+}
+
+void MainWindowTest::everyControlUsesA12PointSerifWithCyrillic()
+{
+    const QList<QWidget *> controls = { output(), tales(), control(QStringLiteral("Label1(0)")),
+                                        control(QStringLiteral("Label1(1)")),
+                                        control(QStringLiteral("Frame1")), author(0), author(8) };
+    for (QWidget *widget : controls) {
+        const QFontInfo info(widget->font());
+        QVERIFY2(info.family() == QLatin1String("Times New Roman")
+                         || info.family() == QLatin1String("Liberation Serif"),
+                 qPrintable(info.family()));
+        QCOMPARE(info.pointSize(), 12);
+        QCOMPARE(info.weight(), int(QFont::Normal));
+        QVERIFY(!info.italic());
+        QVERIFY(QFontDatabase::writingSystems(info.family()).contains(QFontDatabase::Cyrillic));
+        const QFontMetrics metrics(widget->font());
+        for (char16_t c : u"ЖщъьюяЁ")
+            QVERIFY(c == 0 || metrics.inFont(QChar(c)));
+    }
+}
+
+void MainWindowTest::onlyTheVisibleElementsAreShown()
+{
+    static const QRegularExpression element(QStringLiteral("^(List1|Option1|Text1|Label1|Frame1)"));
+    QStringList visible;
+    for (QWidget *widget : m_window->findChildren<QWidget *>(element)) {
+        if (widget->isVisible())
+            visible << widget->objectName();
+    }
+    visible.sort();
+    QCOMPARE(visible,
+             QStringList({ "Frame1", "Label1(0)", "Label1(1)", "List1(0)", "Option1(0)",
+                           "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)", "Option1(5)",
+                           "Option1(6)", "Option1(7)", "Option1(8)", "Text1(0)" }));
+    QCOMPARE(m_window->findChildren<QWidget *>(element).size(), visible.size());
+}
+
+void MainWindowTest::windowIsFixedWithCaptionAndIcon()
+{
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QVERIFY(QRegularExpression(QStringLiteral("^[a-z0-9.-]+\\.example   Quillomar$"))
+                    .match(m_window->windowTitle())
+                    .hasMatch());
+
+    const QImage icon = m_window->windowIcon().pixmap(32, 32).toImage();
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QSet<QRgb> colours;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            colours.insert(icon.pixel(x, y));
+    }
+    QVERIFY(colours.size() > 4 && colours.size() <= 256);
+}
+
+void MainWindowTest::startsWithIntroductionFocusedAndNothingSelected()
+{
+    QCOMPARE(QApplication::focusWidget(), output());
+    QVERIFY(output()->toPlainText().startsWith(
+            QStringLiteral("Да се реализира проект, представящ междупредметни връзки")));
+    QCOMPARE(output()->toPlainText().count(QLatin1Char('\n')), 6);
+    QCOMPARE(tales()->count(), 48);
+    QCOMPARE(tales()->verticalScrollBar()->value(), 0);
+    verifyWidgetsShowForm();
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    for (int a = 0; a < 9; ++a)
+        QVERIFY(!author(a)->isChecked());
+}
+
+QStringList MainWindowTest::tabOrder(int presses) const
+{
+    QStringList order;
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    return order;
+}
+
+void MainWindowTest::tabFollowsTheTabIndices()
+{
+    // The author group is one tab stop: its selected button, or the first
+    // while none is selected; arrow keys move within it.
+    QCOMPARE(tabOrder(3), QStringList({ "Option1(0)", "List1(0)", "Text1(0)" }));
+    verifyWidgetsShowForm(); // passing through chose nothing
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+
+    QTest::mouseClick(author(7), Qt::LeftButton);
+    output()->setFocus();
+    QCOMPARE(tabOrder(3), QStringList({ "List1(0)", "Option1(7)", "Text1(0)" }));
+    QTest::mouseClick(author(1), Qt::LeftButton);
+    output()->setFocus();
+    QCOMPARE(tabOrder(3), QStringList({ "Option1(1)", "List1(0)", "Text1(0)" }));
+    QCOMPARE(QApplication::focusWidget(), output());
+    QTest::keyClick(output(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), tales());
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::clickingAnAuthorShowsItsReport()
+{
+    QTest::mouseClick(author(3), Qt::LeftButton);
+    QVERIFY(author(3)->isChecked());
+    QVERIFY(output()->toPlainText().startsWith(QStringLiteral("Избран автор: Братя Грим \n")));
+    verifyWidgetsShowForm();
+    QTest::mouseClick(author(6), Qt::LeftButton);
+    QVERIFY(!author(3)->isChecked());
+    QVERIFY(output()->toPlainText().endsWith(QStringLiteral("\nПриключенията на Пинокио\n")));
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::clickingATaleSelectsItsAuthor()
+{
+    clickTale(33);
+    QVERIFY(author(6)->isChecked());
+    QCOMPARE(tales()->currentRow(), 33);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 33);
+    verifyWidgetsShowForm();
+    clickTale(1);
+    QVERIFY(author(3)->isChecked());
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::focusAloneChoosesNoTale()
+{
+    tales()->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(tales()->hasFocus());
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    QVERIFY(output()->toPlainText().startsWith(QStringLiteral("Да се реализира")));
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::clearingTheTaleSelectionKeepsTheScrollPosition()
+{
+    clickTale(40);
+    const int scrolled = tales()->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    QTest::mouseClick(author(2), Qt::LeftButton);
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    QCOMPARE(tales()->verticalScrollBar()->value(), scrolled);
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::everyReportIsShownFromItsFirstLine()
+{
+    QTest::mouseClick(author(3), Qt::LeftButton);
+    QScrollBar *bar = output()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0); // twelve titles do not fit
+    bar->setValue(bar->maximum());
+    QTest::mouseClick(author(3), Qt::LeftButton);
+    QCOMPARE(bar->value(), 0);
+    bar->setValue(bar->maximum());
+    clickTale(1);
+    QCOMPARE(bar->value(), 0);
+}
+
+void MainWindowTest::arrowKeysMoveThroughTalesOneAtATime()
+{
+    clickTale(0);
+    for (int p = 1; p < 48; ++p) {
+        QTest::keyClick(tales(), Qt::Key_Down);
+        QCOMPARE(m_window->form().List1(0).listIndex(), p);
+        QVERIFY(tales()->hasFocus());
+        verifyWidgetsShowForm();
+    }
+    QTest::keyClick(tales(), Qt::Key_Up);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 46);
+    QTest::keyClick(tales(), Qt::Key_Home);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 0);
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::arrowKeysMoveThroughAuthors()
+{
+    author(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(author(0), Qt::Key_Space);
+    QCOMPARE(selectedAuthor(m_window->form()), 0);
+    for (int a = 1; a < 9; ++a) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), author(a));
+        QCOMPARE(selectedAuthor(m_window->form()), a);
+        verifyWidgetsShowForm();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(selectedAuthor(m_window->form()), 7);
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::repeatedChoicesCountAgain()
+{
+    clickTale(19);
+    QVERIFY(author(1)->isChecked());
+    // The selected author again: the tale selection goes, as after any author choice.
+    QTest::mouseClick(author(1), Qt::LeftButton);
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    verifyWidgetsShowForm();
+    // The selected tale again rewrites the report and shows it from the top.
+    clickTale(4);
+    output()->verticalScrollBar()->setValue(output()->verticalScrollBar()->maximum());
+    clickTale(4);
+    QCOMPARE(output()->verticalScrollBar()->value(), 0);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 4);
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::theUserCannotClearTheTaleSelection()
+{
+    clickTale(5);
+    const QPoint centre = tales()->visualItemRect(tales()->item(5)).center();
+    QTest::mouseClick(tales()->viewport(), Qt::LeftButton, Qt::ControlModifier, centre);
+    QTest::keyClick(tales(), Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 5);
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::outputIsReadOnlyButCopyable()
+{
+    QTest::mouseClick(author(5), Qt::LeftButton);
+    const QString report = output()->toPlainText();
+    output()->setFocus();
+    QTest::keyClicks(output(), QStringLiteral("xyz"));
+    QTest::keyClick(output(), Qt::Key_Delete);
+    QTest::keyClick(output(), Qt::Key_Backspace);
+    QTest::keyClick(output(), Qt::Key_Return);
+    QTest::keyClick(output(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(output()->toPlainText(), report);
+    QTest::keyClick(output(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(output(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), report);
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::longTitlesAreClippedWithTooltips()
+{
+    QCOMPARE(tales()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(output()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(tales()->textElideMode(), Qt::ElideNone);
+    for (int p = 0; p < tales()->count(); ++p)
+        QCOMPARE(tales()->item(p)->toolTip(), tales()->item(p)->text());
+    // The longest title is wider than the list.
+    const QFontMetrics metrics(tales()->font());
+    QVERIFY(metrics.horizontalAdvance(tales()->item(28)->text()) > tales()->viewport()->width());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

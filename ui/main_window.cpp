@@ -1,0 +1,220 @@
+#include "main_window.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include "author_button.h"
+#include "tale_list.h"
+
+// Defines quillomar_xpm, the 32 x 32 hamburger.
+#include "quillomar.xpm"
+
+namespace quillomar {
+
+namespace {
+
+// Layout is given in twips; 15 twips make a pixel at 96 dpi, which is what
+// Qt's device-independent pixels are, so high-DPI screens scale it whole.
+constexpr int TwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height)
+{
+    return { left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+             height / TwipsPerPixel };
+}
+
+const QSize ClientArea = twips(0, 0, 8550, 5880).size();
+const QRect OutputRect = twips(120, 3960, 8295, 2055); // runs past the bottom; clipped
+const QRect TitleRect = twips(960, 0, 6495, 375);
+const QRect FrameRect = twips(120, 600, 3375, 3255);
+const QRect TaleListRect = twips(3720, 900, 4695, 1485);
+const QRect TaleHeadingRect = twips(3720, 600, 4695, 300);
+
+// Author button a sits at twips(120, 300 + 300 * a, 3135, 300) in the frame.
+QRect authorRect(int a)
+{
+    return twips(120, 300 + 300 * a, 3135, 300);
+}
+
+const QColor WindowColour(192, 192, 255);
+const QColor LabelColour(255, 192, 128);
+const QColor FrameColour(128, 64, 0);
+const QColor TaleListColour(128, 255, 128);
+// Greens and cyans in turn, darker towards the bottom.
+const QColor AuthorColours[] = { { 192, 255, 192 }, { 192, 255, 255 }, { 128, 255, 128 },
+                                 { 128, 255, 255 }, { 0, 255, 0 },     { 0, 255, 255 },
+                                 { 0, 192, 0 },     { 0, 192, 192 },   { 0, 128, 0 } };
+
+const QString Caption = QStringLiteral("www.prikazki.example   Quillomar");
+
+QString toQString(const std::u16string &text)
+{
+    return QString::fromStdU16String(text);
+}
+
+void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont controlFont()
+{
+    // Where Times New Roman is missing, fontconfig maps it to a metric-compatible
+    // serif (Liberation Serif); the others are further serif faces with Cyrillic.
+    QFont font;
+    font.setFamilies({ QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                       QStringLiteral("DejaVu Serif") });
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(12);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                      | Qt::MSWindowsFixedSizeDialogHint),
+      m_form(catalogue)
+{
+    setWindowTitle(Caption);
+    setWindowIcon(QIcon(QPixmap(quillomar_xpm)));
+    setFixedSize(ClientArea);
+    setFont(controlFont());
+    paint(this, QPalette::Window, WindowColour);
+
+    m_output = new QPlainTextEdit(this);
+    m_output->setObjectName(QStringLiteral("Text1(0)"));
+    m_output->setGeometry(OutputRect);
+    m_output->setReadOnly(true);
+    m_output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_output->setFocusPolicy(Qt::StrongFocus);
+    m_output->setTabChangesFocus(true);
+    m_output->setWordWrapMode(QTextOption::WordWrap);
+    m_output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_output->setAccessibleName(QStringLiteral("Сведения за автора"));
+
+    auto *title = new QLabel(toQString(m_form.Label1(0).caption()), this);
+    title->setObjectName(QStringLiteral("Label1(0)"));
+    title->setGeometry(TitleRect);
+    title->setAlignment(Qt::AlignCenter);
+    paint(title, QPalette::Window, LabelColour);
+
+    auto *frame = new QGroupBox(toQString(m_form.Frame1.caption()), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(FrameRect);
+    paint(frame, QPalette::Window, FrameColour);
+
+    for (int a = 0; a < m_form.Option1.count(); ++a) {
+        auto *button = new AuthorButton(toQString(m_form.Option1(a).caption()), frame);
+        button->setObjectName(QStringLiteral("Option1(%1)").arg(a));
+        button->setGeometry(authorRect(a));
+        // A radio button fills its background from the Button role.
+        paint(button, QPalette::Button, AuthorColours[a % std::size(AuthorColours)]);
+        connect(button, &AuthorButton::clicked, this,
+                [this, a] { act([this, a] { m_form.UserSelectsAuthor(a); }); });
+        m_authors.push_back(button);
+    }
+
+    auto *heading = new QLabel(toQString(m_form.Label1(1).caption()), this);
+    heading->setObjectName(QStringLiteral("Label1(1)"));
+    heading->setGeometry(TaleHeadingRect);
+    heading->setAlignment(Qt::AlignCenter);
+    paint(heading, QPalette::Window, LabelColour);
+
+    m_taleList = new TaleList(this);
+    m_taleList->setObjectName(QStringLiteral("List1(0)"));
+    m_taleList->setGeometry(TaleListRect);
+    m_taleList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_taleList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_taleList->setTextElideMode(Qt::ElideNone);
+    m_taleList->setUniformItemSizes(true);
+    m_taleList->setAccessibleName(heading->text());
+    paint(m_taleList, QPalette::Base, TaleListColour);
+    const ListBox &tales = m_form.List1(0);
+    for (int p = 0; p < tales.listCount(); ++p) {
+        auto *item = new QListWidgetItem(toQString(tales.list(p)), m_taleList);
+        item->setToolTip(item->text()); // long titles are clipped at the edge
+    }
+    connect(m_taleList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::onTaleSelectionChanged);
+    connect(m_taleList, &TaleList::reselected, this,
+            [this](int p) { act([this, p] { m_form.UserSelectsTale(p); }); });
+
+    // Keyboard order: output box, the first three authors, the tale list, the rest.
+    std::vector<QWidget *> order { m_output, m_authors[0], m_authors[1], m_authors[2], m_taleList };
+    order.insert(order.end(), m_authors.begin() + 3, m_authors.end());
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    showForm();
+    m_output->setFocus();
+}
+
+void MainWindow::onTaleSelectionChanged()
+{
+    if (m_showing)
+        return;
+    const QModelIndexList selected = m_taleList->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        showForm(); // only the program clears the tale selection
+    else
+        act([this, p = selected.first().row()] { m_form.UserSelectsTale(p); });
+}
+
+template<typename Action>
+void MainWindow::act(Action action)
+{
+    try {
+        action();
+    } catch (const ControlError &error) {
+        fail(error);
+        return;
+    }
+    showForm();
+}
+
+void MainWindow::showForm()
+{
+    // Signals stay connected, so that the views repaint and notify screen
+    // readers; this flag keeps our own updates from coming back as choices.
+    const QScopedValueRollback showing(m_showing, true);
+
+    QString text = toQString(m_form.Text1(0).text());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_output->setPlainText(text);
+    m_output->verticalScrollBar()->setValue(0);
+
+    for (std::size_t a = 0; a < m_authors.size(); ++a) {
+        if (m_form.Option1(int(a)).value())
+            m_authors[a]->setChecked(true); // the group unchecks the others
+    }
+
+    const int tale = m_form.List1(0).listIndex();
+    QItemSelectionModel *selection = m_taleList->selectionModel();
+    if (tale < 0)
+        selection->clearSelection(); // keeps the current row and the scroll position
+    else
+        selection->select(m_taleList->model()->index(tale, 0),
+                          QItemSelectionModel::ClearAndSelect);
+}
+
+void MainWindow::fail(const ControlError &error)
+{
+    QMessageBox::critical(this, windowTitle(), QString::fromUtf8(error.what()));
+    QCoreApplication::exit(RunTimeErrorExitCode);
+}
+
+} // namespace quillomar
