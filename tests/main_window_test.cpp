@@ -5,11 +5,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "test_support.h"
 #include "ui/main_window.h"
@@ -46,6 +48,7 @@ private slots:
     void theUserCannotClearTheTaleSelection();
     void outputIsReadOnlyButCopyable();
     void longTitlesAreClippedWithTooltips();
+    void runTimeErrorIsShownAndEndsTheProgram();
 
 private:
     template<typename T = QWidget>
@@ -260,6 +263,8 @@ void MainWindowTest::tabFollowsTheTabIndices()
     // The author group is one tab stop: its selected button, or the first
     // while none is selected; arrow keys move within it.
     QCOMPARE(tabOrder(3), QStringList({ "Option1(0)", "List1(0)", "Text1(0)" }));
+    for (const char *name : { "Label1(0)", "Label1(1)", "Frame1" })
+        QCOMPARE(control(QLatin1String(name))->focusPolicy(), Qt::NoFocus);
     verifyWidgetsShowForm(); // passing through chose nothing
     QCOMPARE(m_window->form().List1(0).listIndex(), -1);
 
@@ -418,6 +423,37 @@ void MainWindowTest::longTitlesAreClippedWithTooltips()
     // The longest title is wider than the list.
     const QFontMetrics metrics(tales()->font());
     QVERIFY(metrics.horizontalAdvance(tales()->item(28)->text()) > tales()->viewport()->width());
+}
+
+void MainWindowTest::runTimeErrorIsShownAndEndsTheProgram()
+{
+    // A catalogue whose first tale names a ninth author that has no button.
+    Catalogue broken = builtInCatalogue();
+    std::vector<Tale> tales(broken.tales.begin(), broken.tales.end());
+    tales[0].authorIndex = u"9";
+    broken.tales = tales;
+    MainWindow window(broken);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("List1(0)"));
+
+    QString message;
+    QTimer::singleShot(0, list, [&] {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+    });
+    // The message box runs its own loop; read it and close it as the user would.
+    QTimer::singleShot(100, list, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            message = box->text();
+            box->accept();
+        }
+    });
+    QTimer::singleShot(5000, list, [] { QCoreApplication::exit(-1); }); // never hang
+    const int status = QCoreApplication::exec();
+    QCOMPARE(status, RunTimeErrorExitCode);
+    QVERIFY2(message.contains(QLatin1String("340")) && message.contains(QLatin1String("Option1(9)")),
+             qPrintable(message));
 }
 
 QTEST_MAIN(MainWindowTest)
