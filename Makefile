@@ -3,15 +3,17 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-# Build, window, fonts, and what the tests use (Xvfb, a private D-Bus session).
-PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation xvfb dbus-daemon
+# Build, window, fonts and Qt's Bulgarian strings; what the tests use (Xvfb, a
+# private D-Bus session, the package and desktop-file checkers).
+PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation \
+	qt6-translations-l10n xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifneq ($(CI),)
 CMAKE_ARGS += -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 endif
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test package clean
 
 all: build
 
@@ -27,6 +29,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in $(BUILD): quillomar_1.00_<arch>.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

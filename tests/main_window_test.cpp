@@ -1,11 +1,15 @@
 #include <algorithm>
+#include <memory>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -15,6 +19,7 @@
 
 #include "test_support.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 using namespace quillomar;
 using quillomar::test::selectedAuthor;
@@ -49,6 +54,11 @@ private slots:
     void outputIsReadOnlyButCopyable();
     void longTitlesAreClippedWithTooltips();
     void runTimeErrorIsShownAndEndsTheProgram();
+
+    void everyControlHasAnAccessibleName();
+    void keyboardAloneReachesEveryFunction();
+    void qtStringsAreBulgarian();
+    void scalesWholeWithTheScreen();
 
 private:
     template<typename T = QWidget>
@@ -142,6 +152,7 @@ void MainWindowTest::layoutFollowsTheTwipTables()
 void MainWindowTest::coloursFillTheBackgrounds()
 {
     const QImage window = m_window->grab().toImage();
+    const qreal ratio = window.devicePixelRatio(); // 2 under QT_SCALE_FACTOR=2
     // A point of each control that no text, border or indicator covers.
     const struct
     {
@@ -167,7 +178,7 @@ void MainWindowTest::coloursFillTheBackgrounds()
         { author(8), { 206, 2 }, { 0, 128, 0 } },
     };
     for (const auto &s : samples) {
-        const QColor seen = window.pixelColor(s.widget->mapTo(m_window, s.point));
+        const QColor seen = window.pixelColor(s.widget->mapTo(m_window, s.point) * ratio);
         const int off = std::max({ std::abs(seen.red() - s.colour.red()),
                                    std::abs(seen.green() - s.colour.green()),
                                    std::abs(seen.blue() - s.colour.blue()) });
@@ -454,6 +465,90 @@ void MainWindowTest::runTimeErrorIsShownAndEndsTheProgram()
     QCOMPARE(status, RunTimeErrorExitCode);
     QVERIFY2(message.contains(QLatin1String("340")) && message.contains(QLatin1String("Option1(9)")),
              qPrintable(message));
+}
+
+void MainWindowTest::everyControlHasAnAccessibleName()
+{
+    const auto name = [](QWidget *widget) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
+    };
+    const auto role = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->role();
+    };
+    QVERIFY(!name(output()).isEmpty());
+    QCOMPARE(role(output()), QAccessible::EditableText);
+    QCOMPARE(name(tales()), QStringLiteral("Приказка"));
+    QCOMPARE(role(tales()), QAccessible::List);
+    QCOMPARE(name(control(QStringLiteral("Frame1"))), QStringLiteral("Име на автор"));
+    QCOMPARE(role(control(QStringLiteral("Frame1"))), QAccessible::Grouping);
+    QCOMPARE(name(control(QStringLiteral("Label1(0)"))), QStringLiteral("Quillomar"));
+    for (int a = 0; a < 9; ++a) {
+        QCOMPARE(name(author(a)), QString::fromStdU16String(m_window->form().Option1(a).caption()));
+        QCOMPARE(role(author(a)), QAccessible::RadioButton);
+    }
+    // A screen reader also learns which author and tale are chosen.
+    QTest::keyClick(output(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(QAccessible::queryAccessibleInterface(author(0))->state().checked);
+}
+
+void MainWindowTest::keyboardAloneReachesEveryFunction()
+{
+    const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    };
+    key(Qt::Key_Tab); // into the author group
+    key(Qt::Key_Space);
+    QCOMPARE(selectedAuthor(m_window->form()), 0);
+    key(Qt::Key_Down);
+    QCOMPARE(selectedAuthor(m_window->form()), 1);
+    key(Qt::Key_Tab); // into the tale list: nothing chosen yet
+    QCOMPARE(QApplication::focusWidget(), tales());
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    key(Qt::Key_Down);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 1);
+    QCOMPARE(selectedAuthor(m_window->form()), 3);
+    key(Qt::Key_End);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 47);
+    key(Qt::Key_Tab); // author 1's stop comes before the list: on to the output box
+    QCOMPARE(QApplication::focusWidget(), output());
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), output()->toPlainText());
+    QVERIFY(output()->toPlainText().endsWith(QStringLiteral("Юначното петле\n")));
+    verifyWidgetsShowForm();
+}
+
+void MainWindowTest::qtStringsAreBulgarian()
+{
+    QVERIFY(installBulgarianQtTranslation(*QCoreApplication::instance()));
+    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    const std::unique_ptr<QMenu> menu(output()->createStandardContextMenu());
+    int named = 0;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        QVERIFY2(action->text().contains(cyrillic), qPrintable(action->text()));
+        ++named;
+    }
+    QVERIFY(named >= 2); // copy, select all
+    QMessageBox box(QMessageBox::Critical, m_window->windowTitle(), QStringLiteral("x"),
+                    QMessageBox::Ok);
+    QVERIFY2(box.button(QMessageBox::Ok)->text().contains(cyrillic),
+             qPrintable(box.button(QMessageBox::Ok)->text()));
+}
+
+void MainWindowTest::scalesWholeWithTheScreen()
+{
+    // Run once as it is and once under QT_SCALE_FACTOR=2.
+    const qreal factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+            : 1.0;
+    QCOMPARE(m_window->devicePixelRatio(), factor);
+    QCOMPARE(m_window->grab().toImage().size(), QSize(570, 392) * factor);
+    QCOMPARE(m_window->size(), QSize(570, 392));
+    QCOMPARE(QFontInfo(output()->font()).pointSize(), 12);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -12,7 +12,8 @@ work=$(mktemp -d)
 xvfb=
 app=
 cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
+    # The program, its D-Bus session and anything they started share one group.
+    [ -n "$app" ] && kill -- "-$app" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
@@ -29,7 +30,7 @@ done
 export DISPLAY=":$(cat "$work/display")"
 echo "Xvfb on $DISPLAY"
 
-dbus-run-session -- "$program" 2>"$work/app.log" &
+QT_QPA_PLATFORM=xcb setsid dbus-run-session -- "$program" 2>"$work/app.log" &
 app=$!
 
 if ! "$closer" Quillomar 570 392 30; then

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "main_window.h"
+#include "translation.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     qtMessageHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
+    quillomar::installBulgarianQtTranslation(app);
 
     quillomar::MainWindow window;
     window.show();
