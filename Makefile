@@ -1,6 +1,7 @@
 # Set-up and everyday commands. Each installs the Debian packages it needs first.
 
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
 # Build, window, fonts and Qt's Bulgarian strings; what the tests use (Xvfb, a
@@ -27,12 +28,20 @@ build: deps
 run: build
 	$(BUILD)/quillomar
 
+# Every test, then again built with AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer: any report fails the run.
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:disable_coredump=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
 # The Debian package, in $(BUILD): quillomar_1.00_<arch>.deb
 package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

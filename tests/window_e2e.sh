@@ -3,10 +3,12 @@
 # it as a user would and expects exit status 0. Every process it starts is
 # stopped by PID; the program runs under its own D-Bus session, so no bus
 # daemon outlives it.
-# Usage: window_e2e.sh PROGRAM CLOSE_WINDOW
+# With EXPECTED_MESSAGE, the program's standard error must be that one line.
+# Usage: window_e2e.sh PROGRAM CLOSE_WINDOW [EXPECTED_MESSAGE]
 set -u
 program=$1
 closer=$2
+expected=${3-}
 
 work=$(mktemp -d)
 xvfb=
@@ -48,4 +50,10 @@ status=$?
 app=
 echo "exit status $status"
 [ "$status" -eq 0 ] || { cat "$work/app.log"; exit 1; }
+# Only the program's own lines count; the bus daemon may add its own.
+messages=$(grep '^quillomar:' "$work/app.log")
+if [ "$messages" != "$expected" ]; then
+    echo "FAIL: standard error was:"; cat "$work/app.log"; echo "expected: $expected"; exit 1
+fi
+[ -n "$expected" ] && echo "message: $messages"
 echo "PASS: window opened at 570x392 and closed with exit status 0"

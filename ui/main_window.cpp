@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -66,17 +67,35 @@ void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// Times New Roman first; where it is missing fontconfig maps it to a
+// metric-compatible serif (Liberation Serif). The rest are serif faces with
+// Cyrillic too.
+const QStringList SerifFamilies = { QStringLiteral("Times New Roman"),
+                                    QStringLiteral("Liberation Serif"),
+                                    QStringLiteral("DejaVu Serif") };
+
 QFont controlFont()
 {
-    // Where Times New Roman is missing, fontconfig maps it to a metric-compatible
-    // serif (Liberation Serif); the others are further serif faces with Cyrillic.
     QFont font;
-    font.setFamilies({ QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                       QStringLiteral("DejaVu Serif") });
+    font.setFamilies(SerifFamilies);
     font.setStyleHint(QFont::Serif);
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
+
+    QString family = QFontInfo(font).family();
+    if (SerifFamilies.contains(family))
+        return font;
+    // None of them is installed: keep what fontconfig offers for serif, or
+    // failing Cyrillic there, any face that has it.
+    if (!QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic)) {
+        const QStringList cyrillic = QFontDatabase::families(QFontDatabase::Cyrillic);
+        if (!cyrillic.isEmpty())
+            font.setFamilies({ cyrillic.first() });
+        family = QFontInfo(font).family();
+    }
+    qWarning("quillomar: no Times New Roman or other serif font with Cyrillic letters; using %s",
+             qPrintable(family));
     return font;
 }
 
