@@ -2,6 +2,7 @@
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 
 # Build, window, fonts and Qt's Bulgarian strings; what the tests use (Xvfb, a
@@ -14,7 +15,7 @@ ifneq ($(CI),)
 CMAKE_ARGS += -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 endif
 
-.PHONY: all deps build run test package clean
+.PHONY: all deps build run test package bench clean
 
 all: build
 
@@ -39,9 +40,16 @@ test: build
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
+# Benchmarks of the core, start-up and interaction; figures go to bench/RESULTS.md.
+bench: deps
+	@sh tools/ensure-packages libbenchmark-dev
+	cmake -S . -B $(BENCH_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_BENCH=ON -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	bench/run $(BENCH_BUILD)
+
 # The Debian package, in $(BUILD): quillomar_1.00_<arch>.deb
 package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD)

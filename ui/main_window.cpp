@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -11,6 +10,7 @@
 #include <QScrollBar>
 
 #include "author_button.h"
+#include "fonts.h"
 #include "tale_list.h"
 
 // Defines quillomar_xpm, the 32 x 32 hamburger.
@@ -65,38 +65,6 @@ void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     palette.setColor(role, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// Times New Roman first; where it is missing fontconfig maps it to a
-// metric-compatible serif (Liberation Serif). The rest are serif faces with
-// Cyrillic too.
-const QStringList SerifFamilies = { QStringLiteral("Times New Roman"),
-                                    QStringLiteral("Liberation Serif"),
-                                    QStringLiteral("DejaVu Serif") };
-
-QFont controlFont()
-{
-    QFont font;
-    font.setFamilies(SerifFamilies);
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-
-    QString family = QFontInfo(font).family();
-    if (SerifFamilies.contains(family))
-        return font;
-    // None of them is installed: keep what fontconfig offers for serif, or
-    // failing Cyrillic there, any face that has it.
-    if (!QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic)) {
-        const QStringList cyrillic = QFontDatabase::families(QFontDatabase::Cyrillic);
-        if (!cyrillic.isEmpty())
-            font.setFamilies({ cyrillic.first() });
-        family = QFontInfo(font).family();
-    }
-    qWarning("quillomar: no Times New Roman or other serif font with Cyrillic letters; using %s",
-             qPrintable(family));
-    return font;
 }
 
 } // namespace

@@ -1,0 +1,9 @@
+// The program itself, ending after its window's first frame.
+
+#include "first_frame.h"
+#include "ui/application.h"
+
+int main(int argc, char *argv[])
+{
+    return quillomar::run(argc, argv, quitAfterFirstFrame);
+}
