@@ -244,6 +244,18 @@ void MainWindowTest::windowIsFixedWithCaptionAndIcon()
             colours.insert(icon.pixel(x, y));
     }
     QVERIFY(colours.size() > 4 && colours.size() <= 256);
+
+    // The icon installed for the desktop is the same picture.
+    const QImage installed(QStringLiteral(QUILLOMAR_SOURCE_DIR "/dist/quillomar.png"));
+    const QImage a = installed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(a.size(), b.size());
+    int differing = 0; // pixel by pixel: the PNG also carries a colour space
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y);
+    }
+    QCOMPARE(differing, 0);
 }
 
 void MainWindowTest::startsWithIntroductionFocusedAndNothingSelected()
