@@ -81,64 +81,10 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
     setFont(controlFont());
     paint(this, QPalette::Window, WindowColour);
 
-    m_output = new QPlainTextEdit(this);
-    m_output->setObjectName(QStringLiteral("Text1(0)"));
-    m_output->setGeometry(OutputRect);
-    m_output->setReadOnly(true);
-    m_output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_output->setFocusPolicy(Qt::StrongFocus);
-    m_output->setTabChangesFocus(true);
-    m_output->setWordWrapMode(QTextOption::WordWrap);
-    m_output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_output->setAccessibleName(QStringLiteral("Сведения за автора"));
-
-    auto *title = new QLabel(toQString(m_form.Label1(0).caption()), this);
-    title->setObjectName(QStringLiteral("Label1(0)"));
-    title->setGeometry(TitleRect);
-    title->setAlignment(Qt::AlignCenter);
-    paint(title, QPalette::Window, LabelColour);
-
-    auto *frame = new QGroupBox(toQString(m_form.Frame1.caption()), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(FrameRect);
-    paint(frame, QPalette::Window, FrameColour);
-
-    for (int a = 0; a < m_form.Option1.count(); ++a) {
-        auto *button = new AuthorButton(toQString(m_form.Option1(a).caption()), frame);
-        button->setObjectName(QStringLiteral("Option1(%1)").arg(a));
-        button->setGeometry(authorRect(a));
-        // A radio button fills its background from the Button role.
-        paint(button, QPalette::Button, AuthorColours[a % std::size(AuthorColours)]);
-        connect(button, &AuthorButton::clicked, this,
-                [this, a] { act([this, a] { m_form.UserSelectsAuthor(a); }); });
-        m_authors.push_back(button);
-    }
-
-    auto *heading = new QLabel(toQString(m_form.Label1(1).caption()), this);
-    heading->setObjectName(QStringLiteral("Label1(1)"));
-    heading->setGeometry(TaleHeadingRect);
-    heading->setAlignment(Qt::AlignCenter);
-    paint(heading, QPalette::Window, LabelColour);
-
-    m_taleList = new TaleList(this);
-    m_taleList->setObjectName(QStringLiteral("List1(0)"));
-    m_taleList->setGeometry(TaleListRect);
-    m_taleList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_taleList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_taleList->setTextElideMode(Qt::ElideNone);
-    m_taleList->setUniformItemSizes(true);
-    m_taleList->setAccessibleName(heading->text());
-    paint(m_taleList, QPalette::Base, TaleListColour);
-    const ListBox &tales = m_form.List1(0);
-    for (int p = 0; p < tales.listCount(); ++p) {
-        auto *item = new QListWidgetItem(toQString(tales.list(p)), m_taleList);
-        item->setToolTip(item->text()); // long titles are clipped at the edge
-    }
-    connect(m_taleList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MainWindow::onTaleSelectionChanged);
-    connect(m_taleList, &TaleList::reselected, this,
-            [this](int p) { act([this, p] { m_form.UserSelectsTale(p); }); });
+    createOutputBox();
+    addLabel(m_form.Label1(0), TitleRect);
+    createAuthorGroup();
+    createTaleList(addLabel(m_form.Label1(1), TaleHeadingRect)->text());
 
     // Keyboard order: output box, the first three authors, the tale list, the rest.
     std::vector<QWidget *> order { m_output, m_authors[0], m_authors[1], m_authors[2], m_taleList };
@@ -148,6 +94,73 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
 
     showForm();
     m_output->setFocus();
+}
+
+void MainWindow::createOutputBox()
+{
+    m_output = new QPlainTextEdit(this);
+    m_output->setObjectName(QString::fromStdString(m_form.Text1(0).elementName()));
+    m_output->setGeometry(OutputRect);
+    m_output->setReadOnly(true);
+    m_output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_output->setFocusPolicy(Qt::StrongFocus);
+    m_output->setTabChangesFocus(true);
+    m_output->setWordWrapMode(QTextOption::WordWrap);
+    m_output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_output->setAccessibleName(QStringLiteral("Сведения за автора"));
+}
+
+QLabel *MainWindow::addLabel(const Label &element, const QRect &rect)
+{
+    auto *label = new QLabel(toQString(element.caption()), this);
+    label->setObjectName(QString::fromStdString(element.elementName()));
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignCenter);
+    paint(label, QPalette::Window, LabelColour);
+    return label;
+}
+
+void MainWindow::createAuthorGroup()
+{
+    auto *frame = new QGroupBox(toQString(m_form.Frame1.caption()), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(FrameRect);
+    paint(frame, QPalette::Window, FrameColour);
+
+    for (int a = 0; a < m_form.Option1.count(); ++a) {
+        const OptionButton &element = m_form.Option1(a);
+        auto *button = new AuthorButton(toQString(element.caption()), frame);
+        button->setObjectName(QString::fromStdString(element.elementName()));
+        button->setGeometry(authorRect(a));
+        // A radio button fills its background from the Button role.
+        paint(button, QPalette::Button, AuthorColours[a % std::size(AuthorColours)]);
+        connect(button, &AuthorButton::clicked, this,
+                [this, a] { act([this, a] { m_form.UserSelectsAuthor(a); }); });
+        m_authors.push_back(button);
+    }
+}
+
+void MainWindow::createTaleList(const QString &heading)
+{
+    const ListBox &tales = m_form.List1(0);
+    m_taleList = new TaleList(this);
+    m_taleList->setObjectName(QString::fromStdString(tales.elementName()));
+    m_taleList->setGeometry(TaleListRect);
+    m_taleList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_taleList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_taleList->setTextElideMode(Qt::ElideNone);
+    m_taleList->setUniformItemSizes(true);
+    m_taleList->setAccessibleName(heading);
+    paint(m_taleList, QPalette::Base, TaleListColour);
+    for (int p = 0; p < tales.listCount(); ++p) {
+        auto *item = new QListWidgetItem(toQString(tales.list(p)), m_taleList);
+        item->setToolTip(item->text()); // long titles are clipped at the edge
+    }
+    connect(m_taleList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::onTaleSelectionChanged);
+    connect(m_taleList, &TaleList::reselected, this,
+            [this](int p) { act([this, p] { m_form.UserSelectsTale(p); }); });
 }
 
 void MainWindow::onTaleSelectionChanged()

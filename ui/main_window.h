@@ -6,6 +6,7 @@
 
 #include "model/form.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 
@@ -31,6 +32,10 @@ public:
     const Form &form() const { return m_form; }
 
 private:
+    void createOutputBox();
+    QLabel *addLabel(const Label &element, const QRect &rect);
+    void createAuthorGroup();
+    void createTaleList(const QString &heading);
     void onTaleSelectionChanged();
     // Runs one user action, then shows the form; a run-time error ends the program.
     template<typename Action>
