@@ -5,10 +5,13 @@ SANITIZE_BUILD ?= build-sanitize
 BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 
-# Build, window, fonts and Qt's Bulgarian strings; what the tests use (Xvfb, a
-# private D-Bus session, the package and desktop-file checkers).
-PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation \
-	qt6-translations-l10n xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream
+# To build and run: compiler, CMake, Qt, GoogleTest, the fonts and Qt's
+# Bulgarian strings. The tests add Xvfb, a private D-Bus session, and the
+# Debian package and desktop-file checkers; the benchmarks Google Benchmark.
+# Each target installs what it needs in one apt-get run.
+PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-translations-l10n
+TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream
+BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifneq ($(CI),)
@@ -34,6 +37,7 @@ run: build
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:disable_coredump=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+test: PACKAGES += $(TEST_PACKAGES)
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_SANITIZE=ON
@@ -41,13 +45,14 @@ test: build
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
 # Benchmarks of the core, start-up and interaction; figures go to bench/RESULTS.md.
+bench: PACKAGES += $(BENCH_PACKAGES)
 bench: deps
-	@sh tools/ensure-packages libbenchmark-dev
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bench/run $(BENCH_BUILD)
 
 # The Debian package, in $(BUILD): quillomar_1.00_<arch>.deb
+package: PACKAGES += dpkg-dev file
 package: build
 	cd $(BUILD) && cpack -G DEB
 
