@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -10,6 +9,7 @@
 #include <QScrollBar>
 
 #include "author_button.h"
+#include "author_frame.h"
 #include "fonts.h"
 #include "tale_list.h"
 
@@ -123,7 +123,7 @@ QLabel *MainWindow::addLabel(const Label &element, const QRect &rect)
 
 void MainWindow::createAuthorGroup()
 {
-    auto *frame = new QGroupBox(toQString(m_form.Frame1.caption()), this);
+    auto *frame = new AuthorFrame(toQString(m_form.Frame1.caption()), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(FrameRect);
     paint(frame, QPalette::Window, FrameColour);
