@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QLabel label(QStringLiteral("Приказка"));
     QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setHintingPreference(QFont::PreferFullHinting);
     label.setFont(font);
     label.setFixedSize(570, 392);
     label.show();

@@ -26,6 +26,10 @@ QFont controlFont()
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
+    // Snapped to whole pixels, as on the desktop this layout was drawn for:
+    // crisper stems, and each glyph is rendered once instead of once for
+    // every subpixel position it lands on.
+    font.setHintingPreference(QFont::PreferFullHinting);
 
     QString family = QFontInfo(font).family();
     if (SerifFamilies.contains(family))
