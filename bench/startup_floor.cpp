@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     QLabel label(QStringLiteral("Приказка"));
     QFont font(QStringLiteral("Times New Roman"), 12);
     font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     label.setFont(font);
     label.setFixedSize(570, 392);
     label.show();

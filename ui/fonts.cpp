@@ -30,6 +30,10 @@ QFont controlFont()
     // crisper stems, and each glyph is rendered once instead of once for
     // every subpixel position it lands on.
     font.setHintingPreference(QFont::PreferFullHinting);
+    // Cyrillic and Latin need no shaping: without it Qt maps characters to
+    // glyphs directly instead of running HarfBuzz over every text it lays
+    // out. All it gives up is the font's kerning.
+    font.setStyleStrategy(QFont::PreferNoShaping);
 
     QString family = QFontInfo(font).family();
     if (SerifFamilies.contains(family))
