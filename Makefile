@@ -6,11 +6,14 @@ BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 
 # To build and run: compiler, CMake, Qt, GoogleTest, the fonts and Qt's
-# Bulgarian strings. The tests add Xvfb, a private D-Bus session, and the
-# Debian package and desktop-file checkers; the benchmarks Google Benchmark.
+# Bulgarian strings. The tests add Xvfb, a private D-Bus session, the Debian
+# package and desktop-file checkers, Qt's private headers (to listen as a
+# screen reader does) and two font families for the font fallback; the
+# benchmarks Google Benchmark.
 # Each target installs what it needs in one apt-get run.
 PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-translations-l10n
-TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream
+TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream \
+	qt6-base-private-dev fonts-dejavu-core fonts-paratype
 BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo

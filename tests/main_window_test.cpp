@@ -16,6 +16,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include "test_support.h"
 #include "window_support.h"
@@ -54,6 +57,8 @@ private slots:
     void everyReportIsShownFromItsFirstLine();
     void arrowKeysMoveThroughTalesOneAtATime();
     void arrowKeysMoveThroughAuthors();
+    void firstKeyInTheTaleListChoosesTheFirstTitle();
+    void authorTabStopFollowsEveryChoice();
     void repeatedChoicesCountAgain();
     void theUserCannotClearTheTaleSelection();
     void outputIsReadOnlyButCopyable();
@@ -61,6 +66,7 @@ private slots:
     void runTimeErrorIsShownAndEndsTheProgram();
 
     void everyControlHasAnAccessibleName();
+    void screenReaderHearsWhereItIsAndWhatWasChosen();
     void keyboardAloneReachesEveryFunction();
     void qtStringsAreBulgarian();
     void scalesWholeWithTheScreen();
@@ -402,6 +408,65 @@ void MainWindowTest::arrowKeysMoveThroughAuthors()
     verifyWidgetsShowForm();
 }
 
+void MainWindowTest::firstKeyInTheTaleListChoosesTheFirstTitle()
+{
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tales());
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    key(Qt::Key_Down);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 0);
+    key(Qt::Key_Down);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 1);
+    // An author choice clears the selection; the keys carry on from the last tale.
+    QTest::mouseClick(author(2), Qt::LeftButton);
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tales());
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    key(Qt::Key_Down);
+    QCOMPARE(m_window->form().List1(0).listIndex(), 2);
+    verifyWidgetsShowForm();
+
+    // Space as the first key chooses the first title too.
+    MainWindow fresh;
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fresh));
+    auto *list = fresh.findChild<QListWidget *>(QStringLiteral("List1(0)"));
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(fresh.form().List1(0).listIndex(), 0);
+}
+
+void MainWindowTest::authorTabStopFollowsEveryChoice()
+{
+    // A tale chosen with the mouse makes its author's button the group's stop.
+    clickTale(33); // author 6
+    QCOMPARE(tabOrder(3), QStringList({ "Option1(6)", "Text1(0)", "List1(0)" }));
+    QTest::keyClick(tales(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), output());
+    QTest::keyClick(output(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), author(6));
+    // There the arrow keys choose, and the stop goes with the choice.
+    QTest::keyClick(author(6), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), author(7));
+    QCOMPARE(selectedAuthor(m_window->form()), 7);
+    QCOMPARE(m_window->form().List1(0).listIndex(), -1);
+    QTest::keyClick(author(7), Qt::Key_Left);
+    QTest::keyClick(author(6), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), author(5));
+    QCOMPARE(selectedAuthor(m_window->form()), 5);
+    QCOMPARE(tabOrder(2), QStringList({ "Text1(0)", "List1(0)" }));
+    // Whatever put the focus on another button, an arrow key still chooses.
+    author(0)->setFocus();
+    QTest::keyClick(author(0), Qt::Key_Up); // round to the last
+    QCOMPARE(selectedAuthor(m_window->form()), 8);
+    QCOMPARE(QApplication::focusWidget(), author(8));
+    for (int a = 0; a < 9; ++a)
+        QCOMPARE(bool(author(a)->focusPolicy() & Qt::TabFocus), a == 8);
+    verifyWidgetsShowForm();
+}
+
 void MainWindowTest::repeatedChoicesCountAgain()
 {
     clickTale(19);
@@ -515,6 +580,66 @@ void MainWindowTest::everyControlHasAnAccessibleName()
     QVERIFY(QAccessible::queryAccessibleInterface(author(0))->state().checked);
 }
 
+namespace {
+
+// What a screen reader is told: the accessibility events, as they are sent.
+struct HeardEvent
+{
+    QAccessible::Event type;
+    QObject *object;
+    int child;
+};
+std::vector<HeardEvent> heard;
+
+} // namespace
+
+void MainWindowTest::screenReaderHearsWhereItIsAndWhatWasChosen()
+{
+    const auto interface = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
+    QCOMPARE(interface(m_window)->role(), QAccessible::Window);
+    // The frame names the group once, not each of its buttons again.
+    QCOMPARE(interface(control(QStringLiteral("Frame1")))->text(QAccessible::Name),
+             QStringLiteral("Име на автор"));
+    for (int a = 0; a < 9; ++a)
+        QVERIFY(interface(author(a))->relations(QAccessible::Label).isEmpty());
+
+    heard.clear();
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        heard.push_back({ event->type(), event->object(), event->child() });
+    });
+    // As if a screen reader were listening: Qt sends some events only then.
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    const auto lastFocus = [] {
+        auto it = std::find_if(heard.rbegin(), heard.rend(),
+                               [](const HeardEvent &e) { return e.type == QAccessible::Focus; });
+        return it == heard.rend() ? HeardEvent { QAccessible::Focus, nullptr, -2 } : *it;
+    };
+    // A choice: the title is focused and selected, and carries its author;
+    // the output box describes the report by its first line.
+    QTest::keyClick(output(), Qt::Key_Tab);
+    QTest::keyClick(author(0), Qt::Key_Tab);
+    QTest::keyClick(tales(), Qt::Key_Down);
+    QTest::keyClick(tales(), Qt::Key_Down);
+    QCOMPARE(lastFocus().object, tales());
+    QCOMPARE(lastFocus().child, 1);
+    QAccessibleInterface *item = interface(tales())->child(1);
+    QVERIFY(item->state().selected);
+    QCOMPARE(item->text(QAccessible::Name), QStringLiteral("Белоснежка и Червенорозка, автор: Братя Грим"));
+    QCOMPARE(interface(tales())->child(0)->text(QAccessible::Name), QStringLiteral("Безценното камъче"));
+    QCOMPARE(interface(output())->text(QAccessible::Description),
+             QStringLiteral("Избран автор: Братя Грим "));
+    // Entering the list again: the chosen title is the last thing focused.
+    QTest::keyClick(tales(), Qt::Key_Tab);
+    QTest::keyClick(author(3), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), tales());
+    QCoreApplication::processEvents();
+    QCOMPARE(lastFocus().object, tales());
+    QCOMPARE(lastFocus().child, 1);
+    platform->setActive(false);
+    QAccessible::installUpdateHandler(previous);
+}
+
 void MainWindowTest::keyboardAloneReachesEveryFunction()
 {
     const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
@@ -528,9 +653,9 @@ void MainWindowTest::keyboardAloneReachesEveryFunction()
     key(Qt::Key_Tab); // into the tale list: nothing chosen yet
     QCOMPARE(QApplication::focusWidget(), tales());
     QCOMPARE(m_window->form().List1(0).listIndex(), -1);
-    key(Qt::Key_Down);
-    QCOMPARE(m_window->form().List1(0).listIndex(), 1);
-    QCOMPARE(selectedAuthor(m_window->form()), 3);
+    key(Qt::Key_Down); // chooses the first title rather than skipping it
+    QCOMPARE(m_window->form().List1(0).listIndex(), 0);
+    QCOMPARE(selectedAuthor(m_window->form()), 1);
     key(Qt::Key_End);
     QCOMPARE(m_window->form().List1(0).listIndex(), 47);
     key(Qt::Key_Tab); // author 1's stop comes before the list: on to the output box

@@ -36,4 +36,20 @@ inline QString differencesFromForm(const MainWindow &window)
     return {};
 }
 
+// Where the author group's one Tab stop is not the selected button (the first
+// while none is); empty when it is.
+inline QString tabStopMisplaced(const MainWindow &window)
+{
+    const Form &form = window.form();
+    int selected = -1;
+    for (int a = 0; a < form.Option1.count(); ++a)
+        selected = form.Option1(a).value() ? a : selected;
+    for (int a = 0; a < form.Option1.count(); ++a) {
+        const auto *button = window.findChild<QRadioButton *>(QStringLiteral("Option1(%1)").arg(a));
+        if (bool(button->focusPolicy() & Qt::TabFocus) != (a == std::max(selected, 0)))
+            return QStringLiteral("Tab stop on author %1, %2 selected").arg(a).arg(selected);
+    }
+    return {};
+}
+
 } // namespace quillomar::test

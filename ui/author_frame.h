@@ -6,14 +6,20 @@
 
 namespace quillomar {
 
-// The frame around the author buttons: a group box drawn without its border.
-// Fusion draws that border from a PNG, and the first PNG a program loads makes
-// Qt open every image format plugin (and libjpeg) at start-up. On the frame's
-// filled panel the border only shades the colour by a few steps anyway.
+// The frame around the author buttons: a group box that draws its caption but
+// keeps it out of its title. Qt makes a group box's title the label of every
+// control inside it, so a screen reader would say it before each author; as
+// the group's accessible name it is said once, on entering the group.
+// The border is left out too: Fusion draws it from a PNG, and the first PNG a
+// program loads makes Qt open every image format plugin (and libjpeg) at
+// start-up. On the frame's filled panel it only shades the colour a few steps.
 class AuthorFrame : public QGroupBox
 {
 public:
-    using QGroupBox::QGroupBox;
+    AuthorFrame(const QString &caption, QWidget *parent) : QGroupBox(parent), m_caption(caption)
+    {
+        setAccessibleName(caption);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -21,9 +27,14 @@ protected:
         QStylePainter painter(this);
         QStyleOptionGroupBox option;
         initStyleOption(&option);
-        option.subControls &= ~QStyle::SC_GroupBoxFrame;
+        option.text = m_caption;
+        option.subControls = (option.subControls | QStyle::SC_GroupBoxLabel)
+                & ~QStyle::SC_GroupBoxFrame;
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
     }
+
+private:
+    QString m_caption;
 };
 
 } // namespace quillomar

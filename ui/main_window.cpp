@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -59,6 +60,15 @@ QString toQString(const std::u16string &text)
     return QString::fromStdU16String(text);
 }
 
+// A plain top-level QWidget is a "filler" to screen readers; this one is the
+// program's window.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -75,6 +85,8 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
                       | Qt::MSWindowsFixedSizeDialogHint),
       m_form(catalogue)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(factoryInstalled);
     setWindowTitle(Caption);
     setWindowIcon(QIcon(QPixmap(quillomar_xpm)));
     setFixedSize(ClientArea);
@@ -137,6 +149,7 @@ void MainWindow::createAuthorGroup()
         paint(button, QPalette::Button, AuthorColours[a % std::size(AuthorColours)]);
         connect(button, &AuthorButton::clicked, this,
                 [this, a] { act([this, a] { m_form.UserSelectsAuthor(a); }); });
+        connect(button, &AuthorButton::stepped, this, [this, a](int step) { stepAuthor(a, step); });
         m_authors.push_back(button);
     }
 }
@@ -174,6 +187,15 @@ void MainWindow::onTaleSelectionChanged()
         act([this, p = selected.first().row()] { m_form.UserSelectsTale(p); });
 }
 
+void MainWindow::stepAuthor(int from, int step)
+{
+    // The arrow keys go round the group, as in a dialog's group of buttons.
+    const int count = int(m_authors.size());
+    const int to = (from + step + count) % count;
+    act([this, to] { m_form.UserSelectsAuthor(to); });
+    m_authors[std::size_t(to)]->setFocus(Qt::TabFocusReason);
+}
+
 template<typename Action>
 void MainWindow::act(Action action)
 {
@@ -197,18 +219,51 @@ void MainWindow::showForm()
     m_output->setPlainText(text);
     m_output->verticalScrollBar()->setValue(0);
 
+    // A screen reader finds the report's first line, the chosen author, in
+    // the box's description.
+    m_output->setAccessibleDescription(text.left(text.indexOf(QLatin1Char('\n'))));
+
+    // The group is one Tab stop: its selected button, or the first while none is.
+    const int author = selectedAuthor();
     for (std::size_t a = 0; a < m_authors.size(); ++a) {
-        if (m_form.Option1(int(a)).value())
+        m_authors[a]->setFocusPolicy(int(a) == std::max(author, 0) ? Qt::StrongFocus : Qt::ClickFocus);
+        if (int(a) == author)
             m_authors[a]->setChecked(true); // the group unchecks the others
     }
 
     const int tale = m_form.List1(0).listIndex();
+    // A screen reader names the chosen tale with its author, and says so at
+    // once where the choice moves no focus (the first key in the list).
+    if (m_namedTale >= 0)
+        m_taleList->item(m_namedTale)->setData(Qt::AccessibleTextRole, QVariant());
+    if (tale >= 0 && author >= 0) {
+        QListWidgetItem *item = m_taleList->item(tale);
+        item->setData(Qt::AccessibleTextRole,
+                      item->text().trimmed() + QStringLiteral(", автор: ")
+                              + toQString(m_form.Option1(author).caption()).trimmed());
+        if (QAccessible::isActive()) {
+            QAccessibleEvent event(m_taleList, QAccessible::NameChanged);
+            event.setChild(tale);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    m_namedTale = tale;
+
     QItemSelectionModel *selection = m_taleList->selectionModel();
     if (tale < 0)
         selection->clearSelection(); // keeps the current row and the scroll position
     else
         selection->select(m_taleList->model()->index(tale, 0),
                           QItemSelectionModel::ClearAndSelect);
+}
+
+int MainWindow::selectedAuthor() const
+{
+    for (int a = 0; a < m_form.Option1.count(); ++a) {
+        if (m_form.Option1(a).value())
+            return a;
+    }
+    return -1;
 }
 
 void MainWindow::fail(const ControlError &error)

@@ -37,16 +37,21 @@ private:
     void createAuthorGroup();
     void createTaleList(const QString &heading);
     void onTaleSelectionChanged();
+    // Arrow key on author button `from`: chooses the next (+1) or previous (-1).
+    void stepAuthor(int from, int step);
     // Runs one user action, then shows the form; a run-time error ends the program.
     template<typename Action>
     void act(Action action);
     void showForm();
+    // The author whose button the form has selected, or -1.
+    int selectedAuthor() const;
     void fail(const ControlError &error);
 
     Form m_form;
     QPlainTextEdit *m_output;
     TaleList *m_taleList;
     std::vector<QRadioButton *> m_authors; // by author index
+    int m_namedTale = -1; // the tale whose accessible name carries its author
     bool m_showing = false;
 };
 

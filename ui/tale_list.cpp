@@ -1,6 +1,10 @@
 #include "tale_list.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace quillomar {
 
@@ -20,6 +24,53 @@ void TaleList::mousePressEvent(QMouseEvent *event)
     QListWidget::mousePressEvent(event);
     if (again)
         emit reselected(index.row());
+}
+
+void TaleList::keyPressEvent(QKeyEvent *event)
+{
+    // Without a cursor an arrow key goes to the first title; so does Space.
+    if (!currentIndex().isValid()
+        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select)) {
+        setCurrentIndex(model()->index(0, 0));
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void TaleList::focusInEvent(QFocusEvent *event)
+{
+    const bool hadCurrent = currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    // Qt puts the cursor on the first title without selecting it, and the
+    // first Down would then choose the second. Before any choice, keep none.
+    if (!hadCurrent)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    // Qt reports the current title's focus before the list's own, and screen
+    // readers take the last report for where the focus is: report it again.
+    else if (QAccessible::isActive())
+        QMetaObject::invokeMethod(this, &TaleList::announceCurrentItem, Qt::QueuedConnection);
+}
+
+void TaleList::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    // Without a cursor, the focus shows on the first title, which the first key chooses.
+    if (hasFocus() && !currentIndex().isValid() && count() > 0) {
+        QPainter painter(viewport());
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = visualItemRect(item(0));
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void TaleList::announceCurrentItem()
+{
+    if (!hasFocus() || !currentIndex().isValid())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(currentIndex().row());
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace quillomar
