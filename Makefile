@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillomar developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Set-up and everyday commands. Each installs the Debian packages it needs first.
 
 BUILD ?= build
@@ -7,12 +10,12 @@ JOBS ?= $(shell nproc)
 
 # To build and run: compiler, CMake, Qt, GoogleTest, the fonts and Qt's
 # Bulgarian strings. The tests add Xvfb, a private D-Bus session, the Debian
-# package and desktop-file checkers, Qt's private headers (to listen as a
+# package, desktop-file and AppStream checkers, Qt's private headers (to listen as a
 # screen reader does) and two font families for the font fallback; the
 # benchmarks Google Benchmark.
 # Each target installs what it needs in one apt-get run.
 PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-translations-l10n
-TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream \
+TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream lintian \
 	qt6-base-private-dev fonts-dejavu-core fonts-paratype
 BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon
 
@@ -40,12 +43,16 @@ run: build
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:disable_coredump=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+# How many tests the ctest run logged in build directory $(1) ran.
+ran = $$(sed -n 's/.* tests failed out of \([0-9]*\)$$/\1/p' $(1)/ctest.log)
+
 test: PACKAGES += $(TEST_PACKAGES)
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -O ctest.log
 	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) -O ctest.log
+	@echo "make test: both runs passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers"
 
 # Benchmarks of the core, start-up and interaction; figures go to bench/RESULTS.md.
 bench: PACKAGES += $(BENCH_PACKAGES)
@@ -54,7 +61,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bench/run $(BENCH_BUILD)
 
-# The Debian package, in $(BUILD): quillomar_1.00_<arch>.deb
+# The Debian package, in $(BUILD): quillomar_<version>_<arch>.deb
 package: PACKAGES += dpkg-dev file
 package: build
 	cd $(BUILD) && cpack -G DEB

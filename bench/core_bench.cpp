@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core on its own: building the form object, and every user action.
 // Counters report heap allocations per action and the growth of live
 // allocations over all repetitions (which must stay 0).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from a simulated click or key press to the repainted window, for every
 // author, every tale and arrow-key moves through the whole tale list. Prints
 // Markdown table rows: median and maximum per kind of action.

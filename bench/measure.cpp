@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs two programs alternately and reports, for each, the median, minimum and
 // maximum wall time from start to exit and the median peak resident set size,
 // then the ratios of the first to the second.

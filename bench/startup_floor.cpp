@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor: a bare Qt application with one label in the same font, ending
 // after its first frame. What the program cannot choose it shares: the
 // label's word is Bulgarian, as all the program's text is, so that Qt loads

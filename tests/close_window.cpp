@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test helper: waits for the top-level window whose title contains TITLE,
 // checks that it is WIDTH x HEIGHT, and asks it to close the way a window
 // manager does when the user clicks the close button (WM_DELETE_WINDOW).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <cstdlib>
 #include <random>
 
@@ -56,7 +59,7 @@ TEST(Option1ClickTest, SecondChoiceReplacesTheReport)
     form.UserSelectsAuthor(6);
     EXPECT_EQ(form.Text1(0).text(), first);
     form.UserSelectsAuthor(2);
-    EXPECT_EQ(crlfLines(form.Text1(0).text()).front(), u"Избран автор: Астрид Лингрен");
+    EXPECT_EQ(crlfLines(form.Text1(0).text()).front(), u"Избран автор: Астрид Линдгрен");
     EXPECT_EQ(crlfLines(form.Text1(0).text()).size(), 3u + 4u);
 }
 
@@ -129,7 +132,7 @@ TEST(EchoTest, EchoesAreRaisedAndIgnored)
     log.entries.clear();
     form.UserSelectsAuthor(2);
     EXPECT_EQ(log.entries, (std::vector<E> { { 'O', 2, GuardIdle }, { 'L', 0, GuardAuthor } }));
-    EXPECT_EQ(crlfLines(form.Text1(0).text()).front(), u"Избран автор: Астрид Лингрен");
+    EXPECT_EQ(crlfLines(form.Text1(0).text()).front(), u"Избран автор: Астрид Линдгрен");
 
     // With no tale selected, clearing the list raises no echo.
     log.entries.clear();

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillomar developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the executable for the hardening Debian expects: PIE, full RELRO,
 # stack protector and FORTIFY, read from its ELF headers.
 # Usage: hardening.sh EXECUTABLE

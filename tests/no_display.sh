@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillomar developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a usable display the program says so in one line and exits with
 # status 1: no abort, no core dump. Tries no DISPLAY and a DISPLAY nobody serves.
 # Usage: no_display.sh PROGRAM

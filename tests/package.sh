@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillomar developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build, unpacks it and checks its
-# dependencies, its files, the desktop entry and AppStream data, and that the
-# packaged executable finds all its shared libraries and keeps its hardening.
-# Usage: package.sh BUILD_DIR SOURCE_DIR
+# dependencies, its files, the desktop entry and AppStream data, that the
+# packaged executable finds all its shared libraries, searches no private
+# path and keeps its hardening, and that lintian finds nothing to say.
+# Usage: package.sh BUILD_DIR SOURCE_DIR VERSION
 set -u
 build=$1
 source=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -14,8 +18,8 @@ fail() { echo "FAIL: $*"; failed=1; }
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 \
     || { cat "$work/cpack.log"; fail "cpack"; exit 1; }
-deb=$(ls "$work"/quillomar_1.00_*.deb 2>/dev/null)
-[ -n "$deb" ] || { fail "no quillomar_1.00_*.deb built"; ls "$work"; exit 1; }
+deb=$(ls "$work"/quillomar_"$version"_*.deb 2>/dev/null)
+[ -n "$deb" ] || { fail "no quillomar_${version}_*.deb built"; ls "$work"; exit 1; }
 pass "built $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -24,24 +28,46 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liber
     [[ "$depends" == *"$needed"* ]] && pass "depends on $needed" || fail "does not depend on $needed"
 done
 
-dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+dpkg-deb -x "$deb" "$root"
 for file in usr/bin/quillomar usr/share/applications/quillomar.desktop \
-        usr/share/icons/hicolor/32x32/apps/quillomar.png \
-        usr/share/metainfo/example.prikazki.quillomar.metainfo.xml; do
-    [ -f "$work/root/$file" ] && pass "has /$file" || fail "lacks /$file"
+        usr/share/icons/hicolor/{32x32,48x48,64x64,128x128,256x256}/apps/quillomar.png \
+        usr/share/icons/hicolor/scalable/apps/quillomar.svg \
+        usr/share/metainfo/example.prikazki.quillomar.metainfo.xml \
+        usr/share/man/man1/quillomar.1.gz usr/share/man/bg/man1/quillomar.1.gz \
+        usr/share/doc/quillomar/copyright usr/share/doc/quillomar/changelog.gz; do
+    [ -f "$root/$file" ] && pass "has /$file" || fail "lacks /$file"
 done
 
-missing=$(ldd "$work/root/usr/bin/quillomar" | grep 'not found')
+# One version everywhere: the package, its changelog, AppStream, the manual.
+zcat "$root/usr/share/doc/quillomar/changelog.gz" >"$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] \
+    && pass "changelog starts at $version" || fail "changelog does not start at $version"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/example.prikazki.quillomar.metainfo.xml" \
+    && pass "AppStream release $version" || fail "no AppStream release $version"
+zcat "$root/usr/share/man/bg/man1/quillomar.1.gz" | grep -q "^\.TH QUILLOMAR 1 .*\"Quillomar $version\"" \
+    && pass "manual page of $version" || fail "manual page not of $version"
+
+missing=$(ldd "$root/usr/bin/quillomar" | grep 'not found')
 [ -z "$missing" ] && pass "every shared library found" || fail "libraries missing: $missing"
+readelf -d "$root/usr/bin/quillomar" | grep -qE 'RPATH|RUNPATH' \
+    && fail "executable carries a library search path" || pass "no RPATH or RUNPATH"
 
-desktop-file-validate "$work/root/usr/share/applications/quillomar.desktop" \
+desktop-file-validate "$root/usr/share/applications/quillomar.desktop" \
     && pass "desktop-file-validate" || fail "desktop-file-validate"
-grep -q '^Comment\[bg\]=' "$work/root/usr/share/applications/quillomar.desktop" \
+grep -q '^Comment\[bg\]=' "$root/usr/share/applications/quillomar.desktop" \
     && pass "Bulgarian comment" || fail "no Bulgarian comment"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/example.prikazki.quillomar.metainfo.xml" \
+appstreamcli validate --no-net "$root/usr/share/metainfo/example.prikazki.quillomar.metainfo.xml" \
     && pass "appstreamcli validate" || fail "appstreamcli validate"
-grep -q '<release version="1.00"' "$work/root/usr/share/metainfo/example.prikazki.quillomar.metainfo.xml" \
-    && pass "release 1.00" || fail "no release 1.00"
 
-"$source/tests/hardening.sh" "$work/root/usr/bin/quillomar" || failed=1
+# Lintian, pedantic and informational tags included. A tag may be let through
+# only by naming it here, with the reason; none is.
+allowed_tags=""
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
+    ${allowed_tags:+--suppress-tags "$allowed_tags"} "$deb" >"$work/lintian.log" 2>&1
+status=$?
+grep -v 'root privileges' "$work/lintian.log"
+[ $status -eq 0 ] && pass "lintian finds nothing" || fail "lintian"
+
+"$source/tests/hardening.sh" "$root/usr/bin/quillomar" || failed=1
 exit $failed

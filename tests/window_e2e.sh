@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillomar developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under a private Xvfb, waits for its window, closes
 # it as a user would and expects exit status 0. The program runs in a process
 # group of its own, stopped whatever happens.
