@@ -17,7 +17,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui/main_window.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // The program itself, ending after its window's first frame.
 
 #include "first_frame.h"
-#include "ui/application.h"
+#include "ui/qt/application.h"
 
 int main(int argc, char *argv[])
 {

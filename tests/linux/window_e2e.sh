@@ -8,7 +8,7 @@
 # Usage: window_e2e.sh PROGRAM CLOSE_WINDOW [EXPECTED_MESSAGE]
 set -u
 if [ -z "${QUILLOMAR_E2E_XVFB-}" ]; then
-    QUILLOMAR_E2E_XVFB=1 exec "$(dirname "$0")/../tools/with-xvfb" "$0" "$@"
+    QUILLOMAR_E2E_XVFB=1 exec "$(dirname "$0")/../../tools/with-xvfb" "$0" "$@"
 fi
 program=$1
 closer=$2

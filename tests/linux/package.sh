@@ -69,5 +69,5 @@ status=$?
 grep -v 'root privileges' "$work/lintian.log"
 [ $status -eq 0 ] && pass "lintian finds nothing" || fail "lintian"
 
-"$source/tests/hardening.sh" "$root/usr/bin/quillomar" || failed=1
+"$source/tests/linux/hardening.sh" "$root/usr/bin/quillomar" || failed=1
 exit $failed

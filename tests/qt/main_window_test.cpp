@@ -23,10 +23,10 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include "test_support.h"
+#include "tests/test_support.h"
 #include "window_support.h"
-#include "ui/main_window.h"
-#include "ui/translation.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/translation.h"
 
 using namespace quillomar;
 using quillomar::test::selectedAuthor;

@@ -8,6 +8,8 @@
 #include <QRawFont>
 #include <QStringList>
 
+#include "ui/layout.h"
+
 namespace quillomar {
 
 namespace {
@@ -41,9 +43,9 @@ bool isSerif(const QFont &font)
 
 QFont controlFont()
 {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(QString::fromUtf16(layout::FontFamily.data(), qsizetype(layout::FontFamily.size())));
     font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
+    font.setPointSize(layout::FontPoints);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     // Snapped to whole pixels, as on the desktop this layout was drawn for:

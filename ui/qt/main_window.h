@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "model/form.h"
+#include "ui/layout.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -36,7 +37,7 @@ public:
 
 private:
     void createOutputBox();
-    QLabel *addLabel(const Label &element, const QRect &rect);
+    QLabel *addLabel(const Label &element, const layout::Twips &rect);
     void createAuthorGroup();
     void createTaleList(const QString &heading);
     void onTaleSelectionChanged();
@@ -46,8 +47,6 @@ private:
     template<typename Action>
     void act(Action action);
     void showForm();
-    // The author whose button the form has selected, or -1.
-    int selectedAuthor() const;
     void fail(const ControlError &error);
 
     Form m_form;

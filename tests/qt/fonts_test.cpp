@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QTest>
 
-#include "ui/fonts.h"
+#include "ui/qt/fonts.h"
 
 // The control font under the fontconfig configuration the test runs with
 // (FONTCONFIG_FILE): it must be the face QUILLOMAR_EXPECTED_FONT names, chosen

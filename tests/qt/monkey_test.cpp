@@ -6,7 +6,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include "test_support.h"
+#include "tests/test_support.h"
 #include "window_support.h"
 
 using namespace quillomar;

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The window's layout table, read by every window and kept once: positions in
+// twips, colours, the captions the catalogue does not hold, and the keyboard
+// order. No toolkit here.
+namespace quillomar::layout {
+
+// A rectangle in twips, 1440 to the inch: 15 to a pixel at 96 dots per inch.
+struct Twips
+{
+    int left, top, width, height;
+};
+
+constexpr int TwipsPerInch = 1440;
+
+// A length in twips as pixels at `dpi` dots per inch.
+constexpr int toPixels(int twips, int dpi)
+{
+    return twips * dpi / TwipsPerInch;
+}
+
+constexpr Twips ClientArea { 0, 0, 8550, 5880 };
+constexpr Twips OutputBox { 120, 3960, 8295, 2055 }; // runs 135 past the bottom; clipped
+constexpr Twips Title { 960, 0, 6495, 375 };
+constexpr Twips Frame { 120, 600, 3375, 3255 };
+constexpr Twips TaleList { 3720, 900, 4695, 1485 };
+constexpr Twips TaleHeading { 3720, 600, 4695, 300 };
+
+// Author button a, relative to the frame's top left corner.
+constexpr Twips authorButton(int a)
+{
+    return { 120, 300 + 300 * a, 3135, 300 };
+}
+
+struct Rgb
+{
+    std::uint8_t red, green, blue;
+};
+
+constexpr Rgb WindowColour { 192, 192, 255 };
+constexpr Rgb LabelColour { 255, 192, 128 };
+constexpr Rgb FrameColour { 128, 64, 0 };
+constexpr Rgb TaleListColour { 128, 255, 128 };
+// Greens and cyans in turn, darker towards the bottom; by author index.
+constexpr std::array<Rgb, 9> AuthorColours { { { 192, 255, 192 },
+                                               { 192, 255, 255 },
+                                               { 128, 255, 128 },
+                                               { 128, 255, 255 },
+                                               { 0, 255, 0 },
+                                               { 0, 255, 255 },
+                                               { 0, 192, 0 },
+                                               { 0, 192, 192 },
+                                               { 0, 128, 0 } } };
+
+// A web host name, three spaces, the program's name.
+constexpr std::u16string_view Caption = u"www.prikazki.example   Quillomar";
+
+// Times New Roman 12 pt, regular, with Cyrillic letters.
+constexpr std::u16string_view FontFamily = u"Times New Roman";
+constexpr int FontPoints = 12;
+
+// What a screen reader calls the output box, which has no caption; and what
+// it adds to the chosen tale's name, before the author's.
+constexpr std::u16string_view OutputBoxName = u"Сведения за автора";
+constexpr std::u16string_view TaleAuthorPrefix = u", автор: ";
+
+// The focusable controls in keyboard order: their tab indices put three
+// authors before the tale list and six after it. The author group is one Tab
+// stop, the selected button (the first while none is); the others are
+// reached with the arrow keys.
+enum class Focusable { Output, Author, Tales };
+struct Stop
+{
+    Focusable control;
+    int index; // author index for Focusable::Author
+};
+constexpr std::array<Stop, 11> TabOrder { { { Focusable::Output, 0 },
+                                            { Focusable::Author, 0 },
+                                            { Focusable::Author, 1 },
+                                            { Focusable::Author, 2 },
+                                            { Focusable::Tales, 0 },
+                                            { Focusable::Author, 3 },
+                                            { Focusable::Author, 4 },
+                                            { Focusable::Author, 5 },
+                                            { Focusable::Author, 6 },
+                                            { Focusable::Author, 7 },
+                                            { Focusable::Author, 8 } } };
+
+} // namespace quillomar::layout

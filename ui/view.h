@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+
+#include "model/form.h"
+
+namespace quillomar {
+
+// What a window shows of the form object, whatever the toolkit: every window
+// brings its controls in line with this after each user action, and the tests
+// of every window compare their controls with it.
+struct View
+{
+    std::u16string text; // the output box, CR LF line ends
+    int author = -1; // the checked author button, or -1
+    int tale = -1; // the selected tale, or -1
+
+    friend bool operator==(const View &, const View &) = default;
+};
+
+View viewOf(const Form &form);
+
+// The author group's one Tab stop: the checked button, or the first.
+inline int authorTabStop(const View &view)
+{
+    return view.author < 0 ? 0 : view.author;
+}
+
+} // namespace quillomar
