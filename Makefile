@@ -6,6 +6,8 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 BENCH_BUILD ?= build-bench
+WIN64_BUILD ?= build-win64
+WIN32_BUILD ?= build-win32
 JOBS ?= $(shell nproc)
 
 # To build and run: compiler, CMake, Qt, GoogleTest, the fonts and Qt's
@@ -18,13 +20,18 @@ PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-
 TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream lintian \
 	qt6-base-private-dev fonts-dejavu-core fonts-paratype
 BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon
+# The Windows program: MinGW-w64 for 64 and 32 bits, GoogleTest's sources for
+# its tests, and Wine to run them (64-bit only: Debian's 32-bit Wine needs the
+# i386 architecture).
+WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
+WINE_PACKAGES := wine64 xvfb dbus-daemon
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifneq ($(CI),)
 CMAKE_ARGS += -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 endif
 
-.PHONY: all deps build run test package bench clean
+.PHONY: all deps build run test package bench windows clean
 
 all: build
 
@@ -46,13 +53,32 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:disable_coredump=1 \
 # How many tests the ctest run logged in build directory $(1) ran.
 ran = $$(sed -n 's/.* tests failed out of \([0-9]*\)$$/\1/p' $(1)/ctest.log)
 
-test: PACKAGES += $(TEST_PACKAGES)
+# The Windows program, cross-built: $(WIN64_BUILD)/quillomar.exe (64-bit) and
+# $(WIN32_BUILD)/quillomar.exe (32-bit), with their tests.
+define build-windows
+	cmake -S . -B $(WIN64_BUILD) $(WINDOWS_CMAKE_ARGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WIN64_BUILD) -j $(JOBS)
+	cmake -S . -B $(WIN32_BUILD) $(WINDOWS_CMAKE_ARGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+	cmake --build $(WIN32_BUILD) -j $(JOBS)
+endef
+WINDOWS_CMAKE_ARGS := $(filter-out -DCMAKE_BUILD_TYPE=%,$(CMAKE_ARGS)) -DCMAKE_BUILD_TYPE=Release
+
+windows: PACKAGES := $(WINDOWS_PACKAGES)
+windows: deps
+	$(build-windows)
+
+# Linux, then Windows: the 64-bit program's tests under Wine (tools/with-wine
+# gives them a private X server and Wine prefix), the 32-bit one's as a file.
+test: PACKAGES += $(TEST_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES)
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -O ctest.log
 	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) -O ctest.log
-	@echo "make test: both runs passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers"
+	$(build-windows)
+	tools/with-wine ctest --test-dir $(WIN64_BUILD) --output-on-failure -j $(JOBS) -O $(WIN64_BUILD)/ctest.log
+	ctest --test-dir $(WIN32_BUILD) --output-on-failure -O $(WIN32_BUILD)/ctest.log
+	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows"
 
 # Benchmarks of the core, start-up and interaction; figures go to bench/RESULTS.md.
 bench: PACKAGES += $(BENCH_PACKAGES)
@@ -67,4 +93,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)

@@ -1,0 +1,399 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/test_support.h"
+#include "tests/win32/window_support.h"
+
+namespace quillomar {
+namespace {
+
+using test::crlfLines;
+using test::pump;
+
+// Common controls and COM, as wWinMain sets them up.
+class Win32Environment : public testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        const INITCOMMONCONTROLSEX controls { sizeof(controls),
+                                              ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
+        InitCommonControlsEx(&controls);
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
+};
+[[maybe_unused]] testing::Environment *const environment =
+        testing::AddGlobalTestEnvironment(new Win32Environment);
+
+// Drives the real window with real mouse and keyboard input, and checks that
+// the controls show what the form object holds.
+class Win32WindowTest : public testing::Test
+{
+protected:
+    void SetUp() override { open(m_window); }
+
+    void open(win32::MainWindow &window)
+    {
+        ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+        SetForegroundWindow(window.hwnd());
+        pump(window, 300);
+        ASSERT_EQ(GetForegroundWindow(), window.hwnd());
+    }
+    void press(WORD key, bool shift = false)
+    {
+        test::sendKey(key, shift);
+        pump(m_window);
+    }
+    void clickAuthor(int a)
+    {
+        RECT rect;
+        GetClientRect(m_window.author(a), &rect);
+        test::sendClick(m_window.author(a), { rect.right - 5, rect.bottom / 2 });
+        pump(m_window);
+    }
+    void clickTale(win32::MainWindow &window, int p)
+    {
+        HWND list = window.taleList();
+        SendMessageW(list, LB_SETTOPINDEX, WPARAM(p), 0);
+        RECT item;
+        SendMessageW(list, LB_GETITEMRECT, WPARAM(p), reinterpret_cast<LPARAM>(&item));
+        test::sendClick(list, { (item.left + item.right) / 2, (item.top + item.bottom) / 2 });
+    }
+    void clickTale(int p)
+    {
+        clickTale(m_window, p);
+        pump(m_window);
+    }
+    int tale() const { return m_window.form().List1(0).listIndex(); }
+    int author() const { return test::selectedAuthor(m_window.form()); }
+    void expectControlsShowForm() const
+    {
+        EXPECT_EQ(test::differencesFromForm(m_window), "");
+    }
+    // Where `control` lies in the window's client area.
+    RECT placeOf(HWND control) const
+    {
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, m_window.hwnd(), reinterpret_cast<POINT *>(&rect), 2);
+        return rect;
+    }
+
+    win32::MainWindow m_window;
+};
+
+// The layout's twips at the window's dots per inch: 15 to a pixel at 96, 10 at
+// 144. The 144 run sets QUILLOMAR_EXPECTED_DPI.
+TEST_F(Win32WindowTest, LayoutFollowsTheTwipTablesAtTheScreensDpi)
+{
+    const char *expected = std::getenv("QUILLOMAR_EXPECTED_DPI");
+    const int dpi = m_window.dpi();
+    EXPECT_EQ(dpi, expected ? std::atoi(expected) : 96);
+    const auto px = [dpi](int twips) { return twips * dpi / 1440; };
+    const auto expectPlace = [&](HWND control, int left, int top, int width, int height) {
+        SCOPED_TRACE(GetDlgCtrlID(control));
+        const RECT rect = placeOf(control);
+        EXPECT_EQ(rect.left, px(left));
+        EXPECT_EQ(rect.top, px(top));
+        EXPECT_EQ(rect.right - rect.left, px(width));
+        EXPECT_EQ(rect.bottom - rect.top, px(height));
+    };
+    RECT client;
+    GetClientRect(m_window.hwnd(), &client);
+    EXPECT_EQ(client.right, px(8550));
+    EXPECT_EQ(client.bottom, px(5880));
+    expectPlace(m_window.outputBox(), 120, 3960, 8295, 2055); // past the bottom, clipped
+    expectPlace(m_window.title(), 960, 0, 6495, 375);
+    expectPlace(m_window.frame(), 120, 600, 3375, 3255);
+    expectPlace(m_window.taleList(), 3720, 900, 4695, 1485);
+    expectPlace(m_window.taleHeading(), 3720, 600, 4695, 300);
+    for (int a = 0; a < 9; ++a)
+        expectPlace(m_window.author(a), 120 + 120, 600 + 300 + 300 * a, 3135, 300);
+    // Times New Roman 12 pt, or what the system puts in its place, with Cyrillic.
+    LOGFONTW font;
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(m_window.taleList(), WM_GETFONT, 0, 0)),
+               sizeof(font), &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(12, dpi, 72));
+    EXPECT_EQ(font.lfWeight, FW_NORMAL);
+    EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+    EXPECT_STREQ(font.lfFaceName, L"Times New Roman");
+}
+
+TEST_F(Win32WindowTest, ColoursCaptionAndFixedBorder)
+{
+    EXPECT_EQ(test::windowText(m_window.hwnd()), u"www.prikazki.example   Quillomar");
+    const LONG_PTR style = GetWindowLongPtrW(m_window.hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    RECT before, after;
+    GetWindowRect(m_window.hwnd(), &before);
+    SendMessageW(m_window.hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    pump(m_window);
+    GetWindowRect(m_window.hwnd(), &after);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+
+    // A point of each control that no text, line or indicator covers.
+    UpdateWindow(m_window.hwnd());
+    HDC dc = GetDC(m_window.hwnd());
+    const auto pixelOf = [&](HWND control, POINT point) {
+        MapWindowPoints(control, m_window.hwnd(), &point, 1);
+        return GetPixel(dc, point.x, point.y);
+    };
+    RECT list;
+    GetClientRect(m_window.taleList(), &list);
+    EXPECT_EQ(pixelOf(m_window.hwnd(), { 2, 2 }), RGB(192, 192, 255));
+    EXPECT_EQ(pixelOf(m_window.title(), { 2, 2 }), RGB(255, 192, 128));
+    EXPECT_EQ(pixelOf(m_window.taleHeading(), { 2, 2 }), RGB(255, 192, 128));
+    EXPECT_EQ(pixelOf(m_window.frame(), { 8, 200 }), RGB(128, 64, 0));
+    EXPECT_EQ(pixelOf(m_window.taleList(), { list.right - 3, 2 }), RGB(128, 255, 128));
+    const COLORREF authors[] = { RGB(192, 255, 192), RGB(192, 255, 255), RGB(128, 255, 128),
+                                 RGB(128, 255, 255), RGB(0, 255, 0),     RGB(0, 255, 255),
+                                 RGB(0, 192, 0),     RGB(0, 192, 192),   RGB(0, 128, 0) };
+    for (int a = 0; a < 9; ++a) {
+        RECT button;
+        GetClientRect(m_window.author(a), &button);
+        EXPECT_EQ(pixelOf(m_window.author(a), { button.right - 3, 2 }), authors[a]) << "author " << a;
+    }
+    ReleaseDC(m_window.hwnd(), dc);
+}
+
+TEST_F(Win32WindowTest, StartsWithIntroductionFocusedAndNothingSelected)
+{
+    EXPECT_EQ(GetFocus(), m_window.outputBox());
+    EXPECT_EQ(crlfLines(test::windowText(m_window.outputBox())).size(), 6u);
+    EXPECT_EQ(SendMessageW(m_window.taleList(), LB_GETCOUNT, 0, 0), 48);
+    EXPECT_EQ(SendMessageW(m_window.taleList(), LB_GETTOPINDEX, 0, 0), 0);
+    EXPECT_EQ(author(), -1);
+    EXPECT_EQ(tale(), -1);
+    expectControlsShowForm();
+    int visible = 0;
+    EnumChildWindows(
+            m_window.hwnd(),
+            [](HWND child, LPARAM count) {
+                *reinterpret_cast<int *>(count) += IsWindowVisible(child) ? 1 : 0;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&visible));
+    EXPECT_EQ(visible, 14); // output box, two labels, frame, nine buttons, list
+}
+
+TEST_F(Win32WindowTest, TabFollowsTheTabIndicesWithOneStopForTheGroup)
+{
+    const auto tabs = [this](int count, bool shift = false) {
+        std::vector<HWND> order;
+        for (int i = 0; i < count; ++i) {
+            press(VK_TAB, shift);
+            order.push_back(GetFocus());
+        }
+        return order;
+    };
+    EXPECT_EQ(tabs(3), (std::vector<HWND> { m_window.author(0), m_window.taleList(), m_window.outputBox() }));
+    EXPECT_EQ(author(), -1); // passing through chose nothing
+    EXPECT_EQ(tale(), -1);
+    clickTale(33); // author 6, after the list
+    EXPECT_EQ(tabs(3), (std::vector<HWND> { m_window.author(6), m_window.outputBox(), m_window.taleList() }));
+    EXPECT_EQ(tabs(2, true), (std::vector<HWND> { m_window.outputBox(), m_window.author(6) }));
+    // There the arrow keys choose, round the group.
+    press(VK_DOWN);
+    press(VK_DOWN);
+    press(VK_DOWN);
+    EXPECT_EQ(author(), 0);
+    EXPECT_EQ(GetFocus(), m_window.author(0));
+    EXPECT_EQ(tale(), -1);
+    press(VK_UP);
+    EXPECT_EQ(author(), 8);
+    expectControlsShowForm();
+}
+
+TEST_F(Win32WindowTest, ClickingAnAuthorShowsItsReportAndClearsTheTale)
+{
+    clickTale(5);
+    EXPECT_EQ(tale(), 5);
+    clickAuthor(3);
+    EXPECT_EQ(author(), 3);
+    EXPECT_EQ(tale(), -1);
+    const auto lines = crlfLines(test::windowText(m_window.outputBox()));
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines.front(), u"Избран автор: Братя Грим ");
+    EXPECT_EQ(lines.back(), u"Цар Дроздобрад");
+    expectControlsShowForm();
+    // The selected author again: written again, and the box back at its top.
+    SendMessageW(m_window.outputBox(), WM_VSCROLL, SB_BOTTOM, 0);
+    clickAuthor(3);
+    EXPECT_EQ(SendMessageW(m_window.outputBox(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    expectControlsShowForm();
+}
+
+TEST_F(Win32WindowTest, TalesByClickAndArrowKeysSelectTheirAuthors)
+{
+    clickTale(33);
+    EXPECT_EQ(author(), 6);
+    EXPECT_EQ(GetFocus(), m_window.taleList());
+    EXPECT_EQ(crlfLines(test::windowText(m_window.outputBox())).back(), u"Приключенията на Пинокио");
+    for (int p = 34; p < 48; ++p) {
+        press(VK_DOWN);
+        ASSERT_EQ(tale(), p);
+        expectControlsShowForm();
+    }
+    EXPECT_EQ(author(), 1); // "Юначното петле"
+    // The selected tale again counts as a choice: the report from its top.
+    SendMessageW(m_window.outputBox(), WM_VSCROLL, SB_BOTTOM, 0);
+    clickTale(47);
+    EXPECT_EQ(tale(), 47);
+    EXPECT_EQ(SendMessageW(m_window.outputBox(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    expectControlsShowForm();
+}
+
+TEST_F(Win32WindowTest, FirstKeyInTheTaleListChoosesTheFirstTitle)
+{
+    press(VK_TAB);
+    press(VK_TAB);
+    ASSERT_EQ(GetFocus(), m_window.taleList());
+    press(VK_DOWN);
+    EXPECT_EQ(tale(), 0);
+    press(VK_DOWN);
+    EXPECT_EQ(tale(), 1);
+    // After an author choice the keys carry on from the last tale.
+    clickAuthor(2);
+    SetFocus(m_window.taleList());
+    press(VK_DOWN);
+    EXPECT_EQ(tale(), 2);
+    expectControlsShowForm();
+}
+
+TEST_F(Win32WindowTest, OutputIsReadOnlyButCopyable)
+{
+    clickAuthor(5);
+    const std::u16string report = test::windowText(m_window.outputBox());
+    SetFocus(m_window.outputBox());
+    press('X');
+    press(VK_DELETE);
+    press(VK_BACK);
+    EXPECT_EQ(test::windowText(m_window.outputBox()), report);
+    const LONG_PTR style = GetWindowLongPtrW(m_window.outputBox(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_VSCROLL);
+    EXPECT_FALSE(style & (WS_HSCROLL | ES_AUTOHSCROLL));
+    EXPECT_FALSE(GetWindowLongPtrW(m_window.taleList(), GWL_STYLE) & WS_HSCROLL);
+}
+
+TEST_F(Win32WindowTest, ClippedTitlesShowWholeOnHover)
+{
+    HWND list = m_window.taleList();
+    const int longest = 28;
+    SendMessageW(list, LB_SETTOPINDEX, longest, 0);
+    RECT item;
+    SendMessageW(list, LB_GETITEMRECT, longest, reinterpret_cast<LPARAM>(&item));
+    RECT client;
+    GetClientRect(list, &client);
+    HDC dc = GetDC(list);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const std::wstring title = L"Приказка за мъртвата царкиня и за седемте юнаци ";
+    SIZE extent;
+    GetTextExtentPoint32W(dc, title.c_str(), int(title.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    EXPECT_GT(extent.cx, client.right); // clipped at the edge
+
+    POINT point { client.right / 2, (item.top + item.bottom) / 2 };
+    ClientToScreen(list, &point);
+    SetCursorPos(point.x, point.y);
+    pump(m_window, 1500);
+    HWND tip = nullptr;
+    EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) {
+                wchar_t name[64];
+                GetClassNameW(window, name, 64);
+                if (std::wstring(name) == TOOLTIPS_CLASSW && IsWindowVisible(window))
+                    *reinterpret_cast<HWND *>(found) = window;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip, nullptr);
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = m_window.hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(list);
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::wstring(text), title);
+}
+
+TEST_F(Win32WindowTest, ScreenReadersGetTheLinuxNames)
+{
+    const auto name = [](HWND control) {
+        IAccessible *accessible = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                              reinterpret_cast<void **>(&accessible))))
+            return std::u16string(u"<no object>");
+        VARIANT self;
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        std::u16string result = u"<no name>";
+        if (SUCCEEDED(accessible->get_accName(self, &text)) && text)
+            result.assign(text, text + SysStringLen(text));
+        SysFreeString(text);
+        accessible->Release();
+        return result;
+    };
+    // Wine's oleacc names a control by its own text only: it knows neither
+    // Dynamic Annotation nor the label before a list, which Windows uses.
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) {
+        EXPECT_EQ(name(m_window.outputBox()), u"Сведения за автора");
+        EXPECT_EQ(name(m_window.taleList()), u"Приказка");
+    }
+    EXPECT_EQ(name(m_window.frame()), u"Име на автор");
+    EXPECT_EQ(name(m_window.title()), u"Quillomar");
+    for (int a = 0; a < 9; ++a)
+        EXPECT_EQ(name(m_window.author(a)), m_window.form().Option1(a).caption()) << "author " << a;
+}
+
+TEST_F(Win32WindowTest, RunTimeErrorIsShownAndEndsTheProgramWithStatusTwo)
+{
+    // A catalogue whose first tale names a ninth author that has no button.
+    Catalogue broken = builtInCatalogue();
+    std::vector<Tale> tales(broken.tales.begin(), broken.tales.end());
+    tales[0].authorIndex = u"9";
+    broken.tales = tales;
+    win32::MainWindow window(broken);
+    open(window);
+
+    // The message box runs its own loop: read it and close it as the user would.
+    std::u16string message;
+    std::thread user([&message, owner = window.hwnd()] {
+        for (int i = 0; i < 200; ++i) {
+            Sleep(25);
+            HWND box = FindWindowW(L"#32770", nullptr);
+            if (box && GetWindow(box, GW_OWNER) == owner) {
+                message = test::windowText(GetDlgItem(box, 0xFFFF));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+        }
+    });
+    clickTale(window, 0);
+    int status = -1;
+    for (int i = 0; i < 100 && status < 0; ++i)
+        status = pump(window, 50);
+    user.join();
+    EXPECT_EQ(status, win32::RunTimeErrorExitCode);
+    EXPECT_NE(message.find(u"340"), std::u16string::npos);
+    EXPECT_NE(message.find(u"Option1(9)"), std::u16string::npos);
+}
+
+} // namespace
+} // namespace quillomar

@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/view.h"
+#include "ui/win32/main_window.h"
+
+namespace quillomar::test {
+
+// Handles the window's messages for `milliseconds`, as the program's loop
+// does. Returns the exit status of a WM_QUIT met on the way, or -1.
+inline int pump(const win32::MainWindow &window, DWORD milliseconds = 30)
+{
+    const DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                return int(message.wParam);
+            if (!window.hwnd() || !IsDialogMessageW(window.hwnd(), &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        Sleep(1);
+    } while (GetTickCount() < end);
+    return -1;
+}
+
+// Real input, through the system's queue, as a user's.
+inline void sendKey(WORD key, bool shift = false)
+{
+    INPUT inputs[4] {};
+    int count = 0;
+    const auto add = [&](WORD vk, DWORD flags) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = vk;
+        inputs[count].ki.dwFlags = flags;
+        ++count;
+    };
+    if (shift)
+        add(VK_SHIFT, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (shift)
+        add(VK_SHIFT, KEYEVENTF_KEYUP);
+    SendInput(UINT(count), inputs, sizeof(INPUT));
+}
+
+inline void sendClick(HWND control, POINT point)
+{
+    ClientToScreen(control, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT inputs[2] {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+inline std::u16string windowText(HWND hwnd)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    return { text.begin(), text.end() };
+}
+
+// What the controls show, read back as a View: the edit's text, the checked
+// button (-2 for more than one), the list's selection.
+inline View shownView(const win32::MainWindow &window)
+{
+    View view;
+    view.text = windowText(window.outputBox());
+    for (int a = 0; a < window.form().Option1.count(); ++a) {
+        if (SendMessageW(window.author(a), BM_GETCHECK, 0, 0) == BST_CHECKED)
+            view.author = view.author == -1 ? a : -2;
+    }
+    view.tale = int(SendMessageW(window.taleList(), LB_GETCURSEL, 0, 0));
+    return view;
+}
+
+// Where the controls differ from the form object, or the author group's one
+// Tab stop is not its selected button (the first while none is); empty when
+// all agree.
+inline std::string differencesFromForm(const win32::MainWindow &window)
+{
+    const View expected = viewOf(window.form()), shown = shownView(window);
+    if (shown.text != expected.text)
+        return "output box";
+    if (shown.author != expected.author)
+        return "author " + std::to_string(shown.author) + " checked, form has "
+                + std::to_string(expected.author);
+    if (shown.tale != expected.tale)
+        return "tale " + std::to_string(shown.tale) + " selected, form has "
+                + std::to_string(expected.tale);
+    for (int a = 0; a < window.form().Option1.count(); ++a) {
+        const bool stop = GetWindowLongPtrW(window.author(a), GWL_STYLE) & WS_TABSTOP;
+        if (stop != (a == authorTabStop(expected)))
+            return "Tab stop on author " + std::to_string(a);
+    }
+    if (window.form().clickGuard() != GuardIdle)
+        return "guard";
+    return {};
+}
+
+} // namespace quillomar::test

@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's input: clicks and keys on its controls become user actions.
+
+#include "main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace quillomar::win32 {
+
+LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR window)
+{
+    return reinterpret_cast<MainWindow *>(window)->handleControlMessage(control, message, wParam,
+                                                                         lParam);
+}
+
+LRESULT MainWindow::handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (control == m_tales)
+        return handleTaleListMessage(message, wParam, lParam);
+    if (control == m_frame && message == WM_ERASEBKGND) {
+        // The group box draws only its line and caption; its inside is the frame's colour.
+        RECT client;
+        GetClientRect(m_frame, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_frameBrush.get());
+        return 1;
+    }
+    return control == m_frame ? DefSubclassProc(control, message, wParam, lParam)
+                              : handleAuthorMessage(control, message, wParam, lParam);
+}
+
+LRESULT MainWindow::handleAuthorMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int a = GetDlgCtrlID(button) - AuthorId;
+    switch (message) {
+    case WM_GETDLGCODE: // the arrow keys are the button's, not the dialog manager's
+        return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        if (wParam == VK_UP || wParam == VK_LEFT) {
+            stepAuthor(a, -1);
+            return 0;
+        }
+        if (wParam == VK_DOWN || wParam == VK_RIGHT) {
+            stepAuthor(a, 1);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS: {
+        // Windows clicks a radio button that takes the focus unchecked; here
+        // taking the focus chooses no one.
+        m_focusingAuthor = true;
+        const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+        m_focusingAuthor = false;
+        return result;
+    }
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
+LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+        // With nothing selected the first key chooses the first title, not
+        // the second; after an author choice cleared the selection, the keys
+        // carry on from the title chosen last, where the cursor stayed.
+        if (SendMessageW(m_tales, LB_GETCURSEL, 0, 0) == LB_ERR) {
+            const int cursor = int(SendMessageW(m_tales, LB_GETCARETINDEX, 0, 0));
+            const int last = int(SendMessageW(m_tales, LB_GETCOUNT, 0, 0)) - 1;
+            int p = -1;
+            if (!m_taleChosen && (wParam == VK_SPACE || wParam == VK_UP || wParam == VK_DOWN
+                                  || wParam == VK_HOME || wParam == VK_END || wParam == VK_PRIOR
+                                  || wParam == VK_NEXT))
+                p = 0;
+            else if (wParam == VK_SPACE)
+                p = cursor;
+            else if (wParam == VK_DOWN)
+                p = std::min(cursor + 1, last);
+            else if (wParam == VK_UP)
+                p = std::max(cursor - 1, 0);
+            if (p >= 0) {
+                chooseTale(p);
+                return 0;
+            }
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        // Picking the selected title again counts as a choice too.
+        const LRESULT hit = SendMessageW(m_tales, LB_ITEMFROMPOINT, 0, lParam);
+        const bool again = HIWORD(hit) == 0
+                && LOWORD(hit) == SendMessageW(m_tales, LB_GETCURSEL, 0, 0);
+        const LRESULT result = DefSubclassProc(m_tales, message, wParam, lParam);
+        if (again)
+            chooseTale(LOWORD(hit));
+        return result;
+    }
+    case WM_MOUSEMOVE: {
+        // A new title under the mouse: the tip goes, to come back with it.
+        const LRESULT hit = SendMessageW(m_tales, LB_ITEMFROMPOINT, 0, lParam);
+        const int item = HIWORD(hit) == 0 ? LOWORD(hit) : -1;
+        if (item != m_hoveredTale)
+            SendMessageW(m_tooltip, TTM_POP, 0, 0);
+        m_hoveredTale = item;
+        break;
+    }
+    }
+    return DefSubclassProc(m_tales, message, wParam, lParam);
+}
+
+LRESULT MainWindow::onNotify(const NMHDR &header)
+{
+    if (header.hwndFrom != m_tooltip || header.code != TTN_GETDISPINFOW)
+        return 0;
+    auto &info = const_cast<NMTTDISPINFOW &>(reinterpret_cast<const NMTTDISPINFOW &>(header));
+    m_tooltipText.clear();
+    if (m_hoveredTale >= 0) {
+        m_tooltipText.resize(std::size_t(SendMessageW(m_tales, LB_GETTEXTLEN, WPARAM(m_hoveredTale), 0)));
+        SendMessageW(m_tales, LB_GETTEXT, WPARAM(m_hoveredTale),
+                     reinterpret_cast<LPARAM>(m_tooltipText.data()));
+    }
+    info.lpszText = m_tooltipText.data();
+    return 0;
+}
+
+void MainWindow::onCommand(int id, int code)
+{
+    if (id >= AuthorId && id < AuthorId + int(m_authors.size())) {
+        // The second click of a double click is a click too.
+        if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && !m_focusingAuthor)
+            act([this, a = id - AuthorId] { m_form.UserSelectsAuthor(a); });
+    } else if (id == TalesId && code == LBN_SELCHANGE) {
+        const int p = int(SendMessageW(m_tales, LB_GETCURSEL, 0, 0));
+        if (p >= 0)
+            chooseTale(p);
+    }
+}
+
+void MainWindow::stepAuthor(int from, int step)
+{
+    // The arrow keys go round the group, as in a dialog's group of buttons.
+    const int count = int(m_authors.size());
+    const int to = (from + step + count) % count;
+    act([this, to] { m_form.UserSelectsAuthor(to); });
+    SetFocus(m_authors[std::size_t(to)]);
+}
+
+void MainWindow::chooseTale(int p)
+{
+    act([this, p] { m_form.UserSelectsTale(p); });
+}
+
+} // namespace quillomar::win32

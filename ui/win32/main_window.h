@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <windows.h>
+#include <oleacc.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "model/form.h"
+#include "ui/layout.h"
+
+namespace quillomar::win32 {
+
+// Exit status after a failed control operation.
+constexpr int RunTimeErrorExitCode = 2;
+
+// COM objects are released with their owner.
+struct ComRelease
+{
+    void operator()(IUnknown *object) const;
+};
+
+// GDI objects (fonts, brushes) are owned and deleted with their owner.
+struct GdiDeleter
+{
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+template<typename Handle>
+using Gdi = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
+
+// The program's one window on Windows, made of stock controls: a read-only
+// multi-line edit, static labels, a group box with nine radio buttons and a
+// list box. It owns the form object and shows its state. A click or key
+// becomes UserSelectsAuthor / UserSelectsTale; afterwards the controls are
+// brought in line with the form. The controls never decide: the radio buttons
+// do not check themselves, and what the program writes into them raises no
+// notification that could be taken for a choice.
+//
+// The C++ object is bound to its HWND: `this` is stored at WM_NCCREATE and
+// every message goes to handleMessage. The message loop stays in wWinMain,
+// which passes each message through IsDialogMessage for the keyboard.
+class MainWindow
+{
+public:
+    explicit MainWindow(const Catalogue &catalogue = builtInCatalogue());
+    ~MainWindow();
+    MainWindow(const MainWindow &) = delete;
+    MainWindow &operator=(const MainWindow &) = delete;
+
+    // Creates the window with its controls and shows it; false if Windows refuses.
+    bool create(HINSTANCE instance, int show);
+
+    HWND hwnd() const { return m_hwnd; }
+    const Form &form() const { return m_form; }
+    int dpi() const { return m_dpi; }
+
+    // The visible controls, for the tests.
+    HWND outputBox() const { return m_output; }
+    HWND title() const { return m_title; }
+    HWND frame() const { return m_frame; }
+    HWND author(int a) const { return m_authors[std::size_t(a)]; }
+    HWND taleHeading() const { return m_heading; }
+    HWND taleList() const { return m_tales; }
+
+private:
+    // Control identifiers: a base per control array, plus the element's index.
+    static constexpr int OutputId = 100, TitleId = 200, HeadingId = 201, FrameId = 300,
+                         AuthorId = 400, TalesId = 500;
+
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR window);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleAuthorMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    HWND addControl(const wchar_t *windowClass, const std::u16string &text, DWORD style,
+                    DWORD extendedStyle, int id);
+    void nameControls();
+    // Places every control and sets its font for the window's dots per inch.
+    void layOut();
+    void onCommand(int id, int code);
+    LRESULT onNotify(const NMHDR &header);
+    LRESULT onControlColour(HDC dc, HWND control);
+    void stepAuthor(int from, int step);
+    void chooseTale(int p);
+
+    // Runs one user action, then shows the form; a run-time error ends the program.
+    template<typename Action>
+    void act(Action action)
+    {
+        if (m_failed)
+            return;
+        try {
+            action();
+        } catch (const ControlError &error) {
+            fail(error);
+            return;
+        }
+        showForm();
+    }
+
+    void showForm();
+    void fail(const ControlError &error);
+
+    Form m_form;
+    HWND m_hwnd = nullptr;
+    HWND m_output = nullptr;
+    HWND m_title = nullptr;
+    HWND m_frame = nullptr;
+    std::array<HWND, 9> m_authors {};
+    HWND m_heading = nullptr;
+    HWND m_tales = nullptr;
+    HWND m_tooltip = nullptr;
+    HWND m_lastFocus = nullptr; // where the focus goes back when the window is activated
+    int m_dpi = 96;
+    int m_hoveredTale = -1; // the title under the mouse, for its tip
+    bool m_taleChosen = false; // a tale was chosen once: the list's cursor is the user's
+    bool m_focusingAuthor = false; // a radio button taking the focus, not a click
+    bool m_failed = false; // a control operation failed: the program ends with status 2
+    bool m_closedByOwner = false;
+    std::wstring m_tooltipText;
+    std::unique_ptr<IAccPropServices, ComRelease> m_accessible;
+
+    Gdi<HFONT> m_font;
+    Gdi<HBRUSH> m_windowBrush, m_labelBrush, m_frameBrush, m_taleBrush;
+    std::array<Gdi<HBRUSH>, layout::AuthorColours.size()> m_authorBrushes;
+};
+
+} // namespace quillomar::win32
