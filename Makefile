@@ -21,9 +21,9 @@ TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream lin
 	qt6-base-private-dev fonts-dejavu-core fonts-paratype
 BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon
 # The Windows program: MinGW-w64 for 64 and 32 bits, GoogleTest's sources for
-# its tests, and Wine to run them (64-bit only: Debian's 32-bit Wine needs the
-# i386 architecture).
-WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
+# its tests, wixl for its installers, and Wine to run them (64-bit only:
+# Debian's 32-bit Wine needs the i386 architecture).
+WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wixl
 WINE_PACKAGES := wine64 xvfb dbus-daemon
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -54,7 +54,8 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:disable_coredump=1 \
 ran = $$(sed -n 's/.* tests failed out of \([0-9]*\)$$/\1/p' $(1)/ctest.log)
 
 # The Windows program, cross-built: $(WIN64_BUILD)/quillomar.exe (64-bit) and
-# $(WIN32_BUILD)/quillomar.exe (32-bit), with their tests.
+# $(WIN32_BUILD)/quillomar.exe (32-bit), with their tests, and beside each its
+# installer quillomar-<version>-x64.msi (x86) and portable .zip.
 define build-windows
 	cmake -S . -B $(WIN64_BUILD) $(WINDOWS_CMAKE_ARGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WIN64_BUILD) -j $(JOBS)
@@ -80,12 +81,18 @@ test: build
 	ctest --test-dir $(WIN32_BUILD) --output-on-failure -O $(WIN32_BUILD)/ctest.log
 	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows"
 
-# Benchmarks of the core, start-up and interaction; figures go to bench/RESULTS.md.
-bench: PACKAGES += $(BENCH_PACKAGES)
+# Benchmarks of the core, start-up and interaction, and the Windows program's
+# start-up under Wine; figures go to bench/RESULTS.md.
+BENCH_WINDOWS_BUILD ?= build-bench-win64
+bench: PACKAGES += $(BENCH_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES)
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	bench/run $(BENCH_BUILD)
+	$(build-windows)
+	cmake -S . -B $(BENCH_WINDOWS_BUILD) $(WINDOWS_CMAKE_ARGS) -DQUILLOMAR_BENCH=ON -DBUILD_TESTING=OFF \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(BENCH_WINDOWS_BUILD) -j $(JOBS)
+	bench/run $(BENCH_BUILD) $(BENCH_WINDOWS_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)
 
 # The Debian package, in $(BUILD): quillomar_<version>_<arch>.deb
 package: PACKAGES += dpkg-dev file
@@ -93,4 +100,5 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(WIN64_BUILD) $(WIN32_BUILD) \
+		$(BENCH_WINDOWS_BUILD)

@@ -3,12 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a Windows executable as a file: it imports Windows' own DLLs only (the
 # C++ runtime is linked in), and carries the version record of VERSION, the
-# icon and the manifest.
-# Usage: executable.sh OBJDUMP EXE VERSION
+# icon and the manifest; and the portable ZIP, which must hold it and the
+# licence and nothing else.
+# Usage: executable.sh OBJDUMP EXE VERSION ZIP
 set -u
 objdump=$1
 exe=$2
 version=$3
+zip=$4
 failed=0
 pass() { echo "PASS: $*"; }
 fail() { echo "FAIL: $*"; failed=1; }
@@ -36,4 +38,10 @@ strings -a "$exe" | grep -q 'PerMonitorV2' && pass "manifest: per-monitor DPI aw
     || fail "no DPI awareness in the manifest"
 strings -a "$exe" | grep -q 'Microsoft.Windows.Common-Controls' && pass "manifest: common controls 6" \
     || fail "no common controls 6 in the manifest"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+[ "$(cd "$work" && ls | tr '\n' ' ')" = "LICENSE.txt quillomar.exe " ] \
+    && cmp -s "$work/quillomar.exe" "$exe" && pass "$(basename "$zip"): the executable and the licence" \
+    || fail "$(basename "$zip") holds: $(ls "$work")"
 exit $failed

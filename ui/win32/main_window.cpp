@@ -119,9 +119,18 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         m_dpi = int(GetDpiForWindow(m_hwnd));
+        m_font = makeFont();
+        resize();
         createControls();
-        layOut();
         showForm();
+        // A timer's message comes after every paint: the first frame is out first.
+        SetTimer(m_hwnd, AfterFirstFrame, 0, nullptr);
+        return 0;
+    case WM_TIMER:
+        if (wParam == AfterFirstFrame) {
+            KillTimer(m_hwnd, AfterFirstFrame);
+            addTaleTips();
+        }
         return 0;
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -192,7 +201,7 @@ void MainWindow::createControls()
         const bool author = stop.control == layout::Focusable::Author;
         switch (stop.control) {
         case layout::Focusable::Output:
-            m_output = addControl(WC_EDITW, m_form.Text1(0).text(),
+            m_output = addControl(WC_EDITW, u"",
                                   WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
                                   WS_EX_CLIENTEDGE, OutputId);
             m_title = addControl(WC_STATICW, m_form.Label1(0).caption(), label, 0, TitleId);
@@ -222,8 +231,56 @@ void MainWindow::createControls()
     m_frame = addControl(WC_BUTTONW, m_form.Frame1.caption(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0, FrameId);
     SetWindowSubclass(m_frame, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
 
-    // Long titles are clipped at the list's edge; the one under the mouse
-    // shows whole in a tip.
+    nameControls();
+}
+
+// Each control is made where it belongs and with the window's font: placing
+// it afterwards would lay its text out again, which costs start-up time.
+HWND MainWindow::addControl(const wchar_t *windowClass, const std::u16string &text, DWORD style,
+                            DWORD extendedStyle, int id)
+{
+    const RECT place = placeOf(id);
+    HWND control = CreateWindowExW(extendedStyle, windowClass, wide(text).c_str(),
+                                   WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                   place.right - place.left, place.bottom - place.top, m_hwnd,
+                                   reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr),
+                                   nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
+    return control;
+}
+
+RECT MainWindow::placeOf(int id) const
+{
+    switch (id) {
+    case OutputId:
+        return pixels(layout::OutputBox, m_dpi);
+    case TitleId:
+        return pixels(layout::Title, m_dpi);
+    case HeadingId:
+        return pixels(layout::TaleHeading, m_dpi);
+    case FrameId:
+        return pixels(layout::Frame, m_dpi);
+    case TalesId:
+        return pixels(layout::TaleList, m_dpi);
+    }
+    return pixels(layout::authorButton(id - AuthorId), m_dpi, layout::Frame);
+}
+
+Gdi<HFONT> MainWindow::makeFont() const
+{
+    return Gdi<HFONT>(CreateFontW(-MulDiv(layout::FontPoints, m_dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
+                                  FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN,
+                                  wide(layout::FontFamily).c_str()));
+}
+
+// Screen readers name a control by its caption, or an edit or list by the
+// label just before it. The output box has none, so it is named here, through
+// Dynamic Annotation, as is the list, to be sure.
+// Long titles are clipped at the list's edge; the one under the mouse shows
+// whole in a tip. Made after the first frame: until then no mouse can hover.
+void MainWindow::addTaleTips()
+{
     m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                 WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
@@ -235,21 +292,8 @@ void MainWindow::createControls()
     tool.uId = reinterpret_cast<UINT_PTR>(m_tales);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-
-    nameControls();
 }
 
-HWND MainWindow::addControl(const wchar_t *windowClass, const std::u16string &text, DWORD style,
-                            DWORD extendedStyle, int id)
-{
-    return CreateWindowExW(extendedStyle, windowClass, wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                           0, 0, m_hwnd, reinterpret_cast<HMENU>(INT_PTR(id)),
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-// Screen readers name a control by its caption, or an edit or list by the
-// label just before it. The output box has none, so it is named here, through
-// Dynamic Annotation, as is the list, to be sure.
 void MainWindow::nameControls()
 {
     IAccPropServices *services = nullptr;
@@ -263,25 +307,23 @@ void MainWindow::nameControls()
                                  wide(m_form.Label1(1).caption()).c_str());
 }
 
+// On a screen of other dots per inch: every control moves and takes a font
+// of the new size, and the window keeps its client area in twips.
 void MainWindow::layOut()
 {
-    Gdi<HFONT> font(CreateFontW(-MulDiv(layout::FontPoints, m_dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
-                                FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN,
-                                wide(layout::FontFamily).c_str()));
-    const auto place = [this, &font](HWND control, const RECT &rect) {
-        MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    Gdi<HFONT> font = makeFont();
+    for (HWND control = GetWindow(m_hwnd, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        const RECT place = placeOf(GetDlgCtrlID(control));
+        MoveWindow(control, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, TRUE);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    };
-    place(m_output, pixels(layout::OutputBox, m_dpi));
-    place(m_title, pixels(layout::Title, m_dpi));
-    place(m_frame, pixels(layout::Frame, m_dpi));
-    for (std::size_t a = 0; a < m_authors.size(); ++a)
-        place(m_authors[a], pixels(layout::authorButton(int(a)), m_dpi, layout::Frame));
-    place(m_heading, pixels(layout::TaleHeading, m_dpi));
-    place(m_tales, pixels(layout::TaleList, m_dpi));
+    }
     m_font = std::move(font); // the old one, now unused, goes
+    resize();
+}
 
+void MainWindow::resize()
+{
     const SIZE size = windowSize(m_dpi);
     SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

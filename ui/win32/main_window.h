@@ -71,6 +71,7 @@ private:
     // Control identifiers: a base per control array, plus the element's index.
     static constexpr int OutputId = 100, TitleId = 200, HeadingId = 201, FrameId = 300,
                          AuthorId = 400, TalesId = 500;
+    static constexpr UINT_PTR AfterFirstFrame = 1; // timer
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
@@ -83,9 +84,15 @@ private:
     void createControls();
     HWND addControl(const wchar_t *windowClass, const std::u16string &text, DWORD style,
                     DWORD extendedStyle, int id);
+    // Where the control with this identifier lies, in pixels at the window's DPI.
+    RECT placeOf(int id) const;
+    Gdi<HFONT> makeFont() const;
+    void addTaleTips();
     void nameControls();
     // Places every control and sets its font for the window's dots per inch.
     void layOut();
+    // Gives the window the layout's client area at its dots per inch.
+    void resize();
     void onCommand(int id, int code);
     LRESULT onNotify(const NMHDR &header);
     LRESULT onControlColour(HDC dc, HWND control);
