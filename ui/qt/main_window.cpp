@@ -181,9 +181,7 @@ void MainWindow::onTaleSelectionChanged()
 
 void MainWindow::stepAuthor(int from, int step)
 {
-    // The arrow keys go round the group, as in a dialog's group of buttons.
-    const int count = int(m_authors.size());
-    const int to = (from + step + count) % count;
+    const int to = authorAfter(from, step, int(m_authors.size()));
     act([this, to] { m_form.UserSelectsAuthor(to); });
     m_authors[std::size_t(to)]->setFocus(Qt::TabFocusReason);
 }

@@ -4,6 +4,7 @@
 // The window's input: clicks and keys on its controls become user actions.
 
 #include "main_window.h"
+#include "ui/view.h"
 
 #include <commctrl.h>
 
@@ -142,9 +143,7 @@ void MainWindow::onCommand(int id, int code)
 
 void MainWindow::stepAuthor(int from, int step)
 {
-    // The arrow keys go round the group, as in a dialog's group of buttons.
-    const int count = int(m_authors.size());
-    const int to = (from + step + count) % count;
+    const int to = authorAfter(from, step, int(m_authors.size()));
     act([this, to] { m_form.UserSelectsAuthor(to); });
     SetFocus(m_authors[std::size_t(to)]);
 }
