@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Quillomar developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Without a usable display the program says so in one line and exits with
-# status 1: no abort, no core dump. Tries no DISPLAY and a DISPLAY nobody serves.
+# status 1: no abort, no core dump. Tries no DISPLAY and a DISPLAY nobody
+# serves, in the C locale, whose character set Qt would warn about.
 # Usage: no_display.sh PROGRAM
 set -u
 program=$1
@@ -10,7 +11,7 @@ failed=0
 check() {
     local what=$1; shift
     local err status
-    err=$( (ulimit -c 0; "$@" env QT_QPA_PLATFORM=xcb "$program") 2>&1 >/dev/null)
+    err=$( (ulimit -c 0; "$@" env LC_ALL=C QT_QPA_PLATFORM=xcb "$program") 2>&1 >/dev/null)
     status=$?
     if [ "$status" -eq 1 ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] \
             && [[ "$err" == *"no display available"* ]]; then

@@ -7,8 +7,12 @@
 set -u
 dpi=$1
 shift
+# Wine 10 reads the DPI when its server starts: restart it after the change.
 set_dpi() {
     wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver -k
+    wineserver -w
+    wineserver -p
 }
 set_dpi "$dpi"
 wine64 "$@"

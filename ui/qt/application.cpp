@@ -3,8 +3,11 @@
 
 #include "application.h"
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+
+#include <langinfo.h>
 
 #include <QApplication>
 
@@ -37,10 +40,25 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
     std::_Exit(NoDisplayExitCode);
 }
 
+// Qt needs a UTF-8 character set: in any other (the C locale's ASCII) it
+// switches to C.UTF-8 itself, with a four-line warning. Switch first, quietly;
+// Qt reads the locale from the environment again when it starts.
+void useUtf8CharacterSet()
+{
+    std::setlocale(LC_ALL, "");
+    const char *codeset = nl_langinfo(CODESET);
+    if (qstricmp(codeset, "UTF-8") == 0 || qstricmp(codeset, "utf8") == 0)
+        return;
+    const char *all = std::getenv("LC_ALL");
+    setenv(all && *all ? "LC_ALL" : "LC_CTYPE", "C.UTF-8", 1);
+    std::setlocale(LC_ALL, "");
+}
+
 } // namespace
 
 int run(int &argc, char **argv, const std::function<void(QWidget &)> &shown)
 {
+    useUtf8CharacterSet();
     qtMessageHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
