@@ -3,10 +3,13 @@
 
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "model/form.h"
+#include "ui/layout.h"
 
 namespace quillomar::test {
 
@@ -32,6 +35,45 @@ inline int selectedAuthor(const Form &form)
             selected = selected == -1 ? a : -2;
     }
     return selected;
+}
+
+// The WCAG contrast ratio of two colours, from 1 to 21; text needs 4.5 (AA).
+inline double contrastRatio(const layout::Rgb &a, const layout::Rgb &b)
+{
+    const auto luminance = [](const layout::Rgb &c) {
+        const auto linear = [](int channel) {
+            const double v = channel / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How text drawn on a background stands out, from the pixels of a region:
+// the background is the commonest colour, the text the pixel that stands out
+// most from it (antialiased edges stand out less).
+inline double drawnContrast(const std::vector<layout::Rgb> &pixels)
+{
+    std::vector<std::pair<int, int>> counts; // colour as 0xRRGGBB, count
+    for (const layout::Rgb &p : pixels) {
+        const int key = p.red << 16 | p.green << 8 | p.blue;
+        auto it = std::find_if(counts.begin(), counts.end(), [key](auto &c) { return c.first == key; });
+        if (it == counts.end())
+            counts.emplace_back(key, 1);
+        else
+            ++it->second;
+    }
+    if (counts.empty())
+        return 1;
+    const int key = std::max_element(counts.begin(), counts.end(),
+                                      [](auto &x, auto &y) { return x.second < y.second; })->first;
+    const layout::Rgb background { std::uint8_t(key >> 16), std::uint8_t(key >> 8), std::uint8_t(key) };
+    double best = 1;
+    for (const layout::Rgb &p : pixels)
+        best = std::max(best, contrastRatio(background, p));
+    return best;
 }
 
 } // namespace quillomar::test

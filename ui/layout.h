@@ -59,6 +59,20 @@ constexpr std::array<Rgb, 9> AuthorColours { { { 192, 255, 192 },
                                                { 0, 192, 192 },
                                                { 0, 128, 0 } } };
 
+// Text on those backgrounds has a fixed colour too, whatever the theme, so
+// that it keeps 4.5:1 against them: black, or white on the frame's brown and
+// the darkest green. The output box keeps the system's colours for both.
+constexpr Rgb Black { 0, 0, 0 };
+constexpr Rgb White { 255, 255, 255 };
+constexpr Rgb LabelTextColour = Black;
+constexpr Rgb FrameTextColour = White;
+constexpr Rgb TaleListTextColour = Black;
+constexpr std::array<Rgb, 9> AuthorTextColours { { Black, Black, Black, Black, Black, Black, Black,
+                                                   Black, White } };
+// The chosen tale, in a window that does not take the system's pair for it.
+constexpr Rgb SelectedTaleColour { 0, 0, 128 };
+constexpr Rgb SelectedTaleTextColour = White;
+
 // A web host name, three spaces, the program's name.
 constexpr std::u16string_view Caption = u"www.prikazki.example   Quillomar";
 

@@ -16,7 +16,9 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
@@ -46,6 +48,8 @@ private slots:
 
     void layoutFollowsTheTwipTables();
     void coloursFillTheBackgrounds();
+    void everyTextStandsOutInLightAndDarkThemes_data();
+    void everyTextStandsOutInLightAndDarkThemes();
     void fontIsTimesNewRomanOrItsStandIn();
     void controlsShowCyrillicAt12Points();
     void onlyTheVisibleElementsAreShown();
@@ -193,6 +197,82 @@ void MainWindowTest::coloursFillTheBackgrounds()
         QVERIFY2(seen == s.colour,
                  qPrintable(s.widget->objectName() + ": " + seen.name() + " for " + s.colour.name()));
     }
+}
+
+void MainWindowTest::everyTextStandsOutInLightAndDarkThemes_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true; // Breeze Dark's colours
+}
+
+void MainWindowTest::everyTextStandsOutInLightAndDarkThemes()
+{
+    QFETCH(bool, dark);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    if (dark) {
+        QPalette palette(QColor(49, 54, 59), QColor(35, 38, 41));
+        for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                          QPalette::HighlightedText })
+            palette.setColor(role, QColor(252, 252, 252));
+        palette.setColor(QPalette::Base, QColor(27, 30, 32));
+        palette.setColor(QPalette::Highlight, QColor(61, 174, 233));
+        QApplication::setPalette(palette);
+    }
+    cleanup();
+    init();
+
+    const auto pixels = [](QWidget *widget, const QRect &rect) {
+        const QImage image = widget->grab(rect).toImage();
+        std::vector<layout::Rgb> rgb;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                rgb.push_back({ std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()) });
+            }
+        }
+        return rgb;
+    };
+    const auto expectStandsOut = [&](const QString &what, QWidget *widget, QRect rect = {}) {
+        const double ratio = test::drawnContrast(pixels(widget, rect.isNull() ? widget->rect() : rect));
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(ratio, 0, 'f', 2)));
+    };
+    const auto titleRect = [this](int p) { return tales()->visualItemRect(tales()->item(p)); };
+    const auto authorRect = [this](int a, QStyle::SubElement element) {
+        QStyleOptionButton option;
+        option.initFrom(author(a));
+        option.text = author(a)->text();
+        return author(a)->style()->subElementRect(element, &option, author(a));
+    };
+
+    expectStandsOut(QStringLiteral("title"), control(QStringLiteral("Label1(0)")));
+    expectStandsOut(QStringLiteral("tale heading"), control(QStringLiteral("Label1(1)")));
+    expectStandsOut(QStringLiteral("frame caption"), control(QStringLiteral("Frame1")), { 0, 0, 200, 18 });
+    for (int a = 0; a < 9; ++a)
+        expectStandsOut(QStringLiteral("author %1").arg(a), author(a),
+                        authorRect(a, QStyle::SE_RadioButtonContents));
+    expectStandsOut(QStringLiteral("a title"), tales()->viewport(), titleRect(0));
+    expectStandsOut(QStringLiteral("the report"), output()->viewport());
+
+    // Focus marks, shown once Tab has moved the focus: on the group's stop, on
+    // the title the first Down chooses; each mark's top line.
+    QTest::keyClick(output(), Qt::Key_Tab);
+    const auto expectMarkStandsOut = [&](int a) {
+        QVERIFY(author(a)->hasFocus());
+        const QRect mark = authorRect(a, QStyle::SE_RadioButtonFocusRect);
+        expectStandsOut(QStringLiteral("author %1's focus mark").arg(a), author(a),
+                        mark.adjusted(0, 0, 0, 1 - mark.height()));
+    };
+    expectMarkStandsOut(0);
+    QTest::keyClick(author(0), Qt::Key_Up); // round to the last author
+    expectMarkStandsOut(8);
+    QTest::keyClick(author(8), Qt::Key_Tab);
+    QTest::keyClick(output(), Qt::Key_Tab);
+    QTest::keyClick(tales(), Qt::Key_Down);
+    expectStandsOut(QStringLiteral("the chosen title"), tales()->viewport(), titleRect(0));
+    expectStandsOut(QStringLiteral("the chosen title's focus mark"), tales()->viewport(),
+                    titleRect(0).adjusted(0, 0, 0, 1 - titleRect(0).height()));
 }
 
 QList<QWidget *> MainWindowTest::visibleControls() const

@@ -5,6 +5,10 @@
 
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "focus_mark.h"
 
 namespace quillomar {
 
@@ -26,6 +30,18 @@ signals:
     void stepped(int step);
 
 protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const bool focusMark = option.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+        option.state &= ~QStyle::State_HasFocus;
+        painter.drawControl(QStyle::CE_RadioButton, option);
+        if (focusMark)
+            drawFocusMark(painter, style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this),
+                          palette().color(foregroundRole()));
+    }
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
     void nextCheckState() override { }
     void focusInEvent(QFocusEvent *event) override { QWidget::focusInEvent(event); }

@@ -31,6 +31,7 @@ protected:
         QStyleOptionGroupBox option;
         initStyleOption(&option);
         option.text = m_caption;
+        option.textColor = palette().color(QPalette::WindowText); // not the style's pick
         option.subControls = (option.subControls | QStyle::SC_GroupBoxLabel)
                 & ~QStyle::SC_GroupBoxFrame;
         painter.drawComplexControl(QStyle::CC_GroupBox, option);

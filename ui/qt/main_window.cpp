@@ -55,10 +55,15 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
     return nullptr;
 }
 
-void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+// A fixed background, and on it a text colour of its own: the theme's text
+// colour could be lost on it.
+void paint(QWidget *widget, QPalette::ColorRole role, const layout::Rgb &background,
+           QPalette::ColorRole textRole = QPalette::NoRole, const layout::Rgb &text = {})
 {
     QPalette palette = widget->palette();
-    palette.setColor(role, colour);
+    palette.setColor(role, colour(background));
+    if (textRole != QPalette::NoRole)
+        palette.setColor(textRole, colour(text));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -77,7 +82,7 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
     setWindowIcon(QIcon(QPixmap(quillomar_xpm)));
     setFixedSize(pixels(layout::ClientArea).size());
     setFont(controlFont());
-    paint(this, QPalette::Window, colour(layout::WindowColour));
+    paint(this, QPalette::Window, layout::WindowColour);
 
     createOutputBox();
     addLabel(m_form.Label1(0), layout::Title);
@@ -121,7 +126,7 @@ QLabel *MainWindow::addLabel(const Label &element, const layout::Twips &rect)
     label->setObjectName(QString::fromStdString(element.elementName()));
     label->setGeometry(pixels(rect));
     label->setAlignment(Qt::AlignCenter);
-    paint(label, QPalette::Window, colour(layout::LabelColour));
+    paint(label, QPalette::Window, layout::LabelColour, QPalette::WindowText, layout::LabelTextColour);
     return label;
 }
 
@@ -130,7 +135,7 @@ void MainWindow::createAuthorGroup()
     auto *frame = new AuthorFrame(toQString(m_form.Frame1.caption()), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(pixels(layout::Frame));
-    paint(frame, QPalette::Window, colour(layout::FrameColour));
+    paint(frame, QPalette::Window, layout::FrameColour, QPalette::WindowText, layout::FrameTextColour);
 
     for (int a = 0; a < m_form.Option1.count(); ++a) {
         const OptionButton &element = m_form.Option1(a);
@@ -138,7 +143,8 @@ void MainWindow::createAuthorGroup()
         button->setObjectName(QString::fromStdString(element.elementName()));
         button->setGeometry(pixels(layout::authorButton(a)));
         // A radio button fills its background from the Button role.
-        paint(button, QPalette::Button, colour(layout::AuthorColours[std::size_t(a)]));
+        paint(button, QPalette::Button, layout::AuthorColours[std::size_t(a)], QPalette::WindowText,
+              layout::AuthorTextColours[std::size_t(a)]);
         connect(button, &AuthorButton::clicked, this,
                 [this, a] { act([this, a] { m_form.UserSelectsAuthor(a); }); });
         connect(button, &AuthorButton::stepped, this, [this, a](int step) { stepAuthor(a, step); });
@@ -157,7 +163,11 @@ void MainWindow::createTaleList(const QString &heading)
     m_taleList->setTextElideMode(Qt::ElideNone);
     m_taleList->setUniformItemSizes(true);
     m_taleList->setAccessibleName(heading);
-    paint(m_taleList, QPalette::Base, colour(layout::TaleListColour));
+    paint(m_taleList, QPalette::Base, layout::TaleListColour, QPalette::Text, layout::TaleListTextColour);
+    QPalette palette = m_taleList->palette();
+    palette.setColor(QPalette::Highlight, colour(layout::SelectedTaleColour));
+    palette.setColor(QPalette::HighlightedText, colour(layout::SelectedTaleTextColour));
+    m_taleList->setPalette(palette);
     for (int p = 0; p < tales.listCount(); ++p) {
         auto *item = new QListWidgetItem(toQString(tales.list(p)), m_taleList);
         item->setToolTip(item->text()); // long titles are clipped at the edge

@@ -7,9 +7,40 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QStyledItemDelegate>
+
+#include "focus_mark.h"
 
 namespace quillomar {
+
+namespace {
+
+// Draws a title's focus mark in the title's own colour.
+class TitleDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (option.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange))
+            drawFocusMark(*painter, option.rect,
+                          option.palette.color(option.state & QStyle::State_Selected
+                                                       ? QPalette::HighlightedText
+                                                       : QPalette::Text));
+    }
+};
+
+} // namespace
+
+TaleList::TaleList(QWidget *parent) : QListWidget(parent)
+{
+    setItemDelegate(new TitleDelegate(this));
+}
 
 QItemSelectionModel::SelectionFlags TaleList::selectionCommand(const QModelIndex &index,
                                                                const QEvent *event) const
@@ -58,12 +89,10 @@ void TaleList::paintEvent(QPaintEvent *event)
 {
     QListWidget::paintEvent(event);
     // Without a cursor, the focus shows on the first title, which the first key chooses.
-    if (hasFocus() && !currentIndex().isValid() && count() > 0) {
+    if (hasFocus() && !currentIndex().isValid() && count() > 0
+        && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         QPainter painter(viewport());
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = visualItemRect(item(0));
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        drawFocusMark(painter, visualItemRect(item(0)), palette().color(QPalette::Text));
     }
 }
 

@@ -16,7 +16,7 @@ class TaleList : public QListWidget
     Q_OBJECT
 
 public:
-    using QListWidget::QListWidget;
+    explicit TaleList(QWidget *parent = nullptr);
 
 signals:
     // The user clicked the tale that was already selected.
