@@ -10,13 +10,14 @@ WIN64_BUILD ?= build-win64
 WIN32_BUILD ?= build-win32
 JOBS ?= $(shell nproc)
 
-# To build and run: compiler, CMake, Qt, GoogleTest, the fonts and Qt's
-# Bulgarian strings. The tests add Xvfb, a private D-Bus session, the Debian
-# package, desktop-file and AppStream checkers, Qt's private headers (to listen as a
-# screen reader does) and two font families for the font fallback; the
-# benchmarks Google Benchmark.
+# To build and run: compiler, CMake, Qt with its Wayland platform plugin,
+# GoogleTest, the fonts and Qt's Bulgarian strings. The tests add Xvfb, a
+# private D-Bus session, the Debian package, desktop-file and AppStream
+# checkers, Qt's private headers (to listen as a screen reader does) and two
+# font families for the font fallback; the benchmarks Google Benchmark.
 # Each target installs what it needs in one apt-get run.
-PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-translations-l10n
+PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-translations-l10n \
+	qt6-wayland
 TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream lintian \
 	qt6-base-private-dev fonts-dejavu-core fonts-paratype
 BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon

@@ -27,6 +27,10 @@ echo "Depends: $depends"
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation; do
     [[ "$depends" == *"$needed"* ]] && pass "depends on $needed" || fail "does not depend on $needed"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for wanted in qt6-translations-l10n qt6-wayland; do
+    [[ "$recommends" == *"$wanted"* ]] && pass "recommends $wanted" || fail "does not recommend $wanted"
+done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"

@@ -7,13 +7,16 @@
 set -u
 dpi=$1
 shift
-# Wine 10 reads the DPI when its server starts: restart it after the change.
+# Wine 10 reads the DPI when its server starts: restart the server, and its
+# services, after the change. Away from the caller's output, which those
+# would hold open.
 set_dpi() {
-    wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
     wineserver -k
     wineserver -w
     wineserver -p
-}
+    wine64 wineboot
+} </dev/null >/dev/null 2>&1
 set_dpi "$dpi"
 wine64 "$@"
 status=$?

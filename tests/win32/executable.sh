@@ -19,7 +19,7 @@ dlls=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | so
 echo "Imports:" $dlls
 for dll in $dlls; do
     case $dll in
-        kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|ole32.dll|oleaut32.dll|oleacc.dll|msvcrt.dll)
+        kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|uxtheme.dll|ole32.dll|oleaut32.dll|oleacc.dll|msvcrt.dll)
             pass "system DLL $dll" ;;
         *) fail "imports $dll, which is not Windows' own" ;;
     esac

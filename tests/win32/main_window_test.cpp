@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 #include <oleacc.h>
+#include <uxtheme.h>
 
 #include <cstdlib>
 #include <thread>
@@ -167,6 +168,124 @@ TEST_F(Win32WindowTest, ColoursCaptionAndFixedBorder)
         EXPECT_EQ(pixelOf(m_window.author(a), { button.right - 3, 2 }), authors[a]) << "author " << a;
     }
     ReleaseDC(m_window.hwnd(), dc);
+}
+
+// The pixels of `rect` in `control` as the screen shows them.
+std::vector<layout::Rgb> shownPixels(HWND control, RECT rect)
+{
+    std::vector<layout::Rgb> pixels;
+    HDC dc = GetDC(control);
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            pixels.push_back({ GetRValue(c), GetGValue(c), GetBValue(c) });
+        }
+    }
+    ReleaseDC(control, dc);
+    return pixels;
+}
+
+RECT clientOf(HWND control)
+{
+    RECT rect;
+    GetClientRect(control, &rect);
+    return rect;
+}
+
+// The frame is its colour to its edges, with the theme's border or without:
+// beside the border, right of the caption, along the bottom.
+TEST_F(Win32WindowTest, FrameIsBrownToItsEdgesThemedOrNot)
+{
+    for (const bool themed : { true, false }) {
+        if (!themed)
+            SetWindowTheme(m_window.frame(), L"", L"");
+        RedrawWindow(m_window.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pump(m_window);
+        const RECT frame = clientOf(m_window.frame());
+        HDC dc = GetDC(m_window.frame());
+        const POINT points[] = { { 3, frame.bottom / 2 },          { frame.right - 4, frame.bottom / 2 },
+                                 { frame.right / 2, frame.bottom - 4 }, { frame.right - 20, 3 },
+                                 { 3, frame.bottom - 4 },          { frame.right - 4, frame.bottom - 4 } };
+        for (const POINT &p : points)
+            EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB(128, 64, 0))
+                    << (themed ? "themed" : "classic") << " at " << p.x << "," << p.y;
+        ReleaseDC(m_window.frame(), dc);
+    }
+}
+
+// Dark system colours, as a dark Windows theme sets them, for one test.
+class DarkSystemColours
+{
+public:
+    DarkSystemColours()
+    {
+        for (std::size_t i = 0; i < std::size(Elements); ++i)
+            m_saved[i] = GetSysColor(Elements[i]);
+        const COLORREF dark[] = { RGB(32, 32, 32), RGB(255, 255, 255), RGB(43, 43, 43),
+                                  RGB(255, 255, 255), RGB(0, 120, 215), RGB(255, 255, 255) };
+        SetSysColors(int(std::size(Elements)), Elements, dark);
+    }
+    ~DarkSystemColours() { SetSysColors(int(std::size(Elements)), Elements, m_saved); }
+
+private:
+    static constexpr INT Elements[] = { COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                                        COLOR_BTNTEXT, COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT };
+    COLORREF m_saved[std::size(Elements)];
+};
+
+// Every text reaches 4.5:1 against its background, measured from the pixels
+// drawn, in the light theme and once the system's colours turn dark while the
+// window runs.
+TEST_F(Win32WindowTest, EveryTextStandsOutInLightAndDarkColours)
+{
+    const auto expectStandsOut = [](const char *what, HWND control, RECT rect) {
+        const double ratio = test::drawnContrast(shownPixels(control, rect));
+        EXPECT_GE(ratio, 4.5) << what;
+    };
+    const auto check = [&](const char *theme) {
+        SCOPED_TRACE(theme);
+        clickTale(20);
+        pump(m_window, 100);
+        RECT item;
+        SendMessageW(m_window.taleList(), LB_GETITEMRECT, 20, reinterpret_cast<LPARAM>(&item));
+        expectStandsOut("chosen title", m_window.taleList(), item);
+        SendMessageW(m_window.taleList(), LB_GETITEMRECT, 21, reinterpret_cast<LPARAM>(&item));
+        expectStandsOut("a title", m_window.taleList(), item);
+        expectStandsOut("title", m_window.title(), clientOf(m_window.title()));
+        expectStandsOut("tale heading", m_window.taleHeading(), clientOf(m_window.taleHeading()));
+        RECT caption = clientOf(m_window.frame());
+        caption.bottom = 18 * m_window.dpi() / 96;
+        expectStandsOut("frame caption", m_window.frame(), caption);
+        for (int a = 0; a < 9; ++a) {
+            RECT label = clientOf(m_window.author(a));
+            label.left += 20 * m_window.dpi() / 96; // the indicator is no text
+            SCOPED_TRACE(a);
+            expectStandsOut("author", m_window.author(a), label);
+        }
+        expectStandsOut("report", m_window.outputBox(), clientOf(m_window.outputBox()));
+    };
+    check("light");
+    const DarkSystemColours dark;
+    pump(m_window, 200);
+    check("dark");
+}
+
+// With High Contrast on, only the system's colours: none of the fixed ones.
+TEST(Win32Colours, HighContrastTakesTheSystemsColoursOnly)
+{
+    using win32::Part;
+    for (const Part part : { Part::Window, Part::Label, Part::Frame, Part::Author, Part::Tales, Part::Output }) {
+        for (int a = 0; a < 9; ++a) {
+            const win32::Colours colours = win32::coloursOf(part, a, true);
+            ASSERT_GE(colours.systemBackground, 0) << int(part);
+            EXPECT_EQ(colours.background, GetSysColor(colours.systemBackground));
+            EXPECT_TRUE(colours.text == GetSysColor(COLOR_WINDOWTEXT) || colours.text == GetSysColor(COLOR_BTNTEXT));
+        }
+    }
+    // Without it the output box alone keeps them.
+    EXPECT_EQ(win32::coloursOf(Part::Output, 0, false).systemBackground, COLOR_WINDOW);
+    EXPECT_EQ(win32::coloursOf(Part::Frame, 0, false).background, RGB(128, 64, 0));
+    EXPECT_EQ(win32::coloursOf(Part::Author, 8, false).text, RGB(255, 255, 255));
 }
 
 TEST_F(Win32WindowTest, StartsWithIntroductionFocusedAndNothingSelected)

@@ -10,6 +10,8 @@
 #include <langinfo.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
 
 #include "fonts.h"
 #include "main_window.h"
@@ -21,6 +23,13 @@ namespace {
 
 QtMessageHandler qtMessageHandler = nullptr;
 
+// Whether Qt's Wayland platform plugin (package qt6-wayland) is installed.
+bool waylandPluginInstalled()
+{
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !platforms.entryList({ QStringLiteral("libqwayland*") }, QDir::Files).isEmpty();
+}
+
 // While the application connects to the display, Qt's fatal error (no display,
 // or one that refuses the connection) would abort with a core dump. Say it in
 // one line instead and leave with a defined status.
@@ -28,15 +37,26 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
                            const QString &message)
 {
     if (type != QtFatalMsg) {
-        // The platform's complaints about the display are summed up below.
-        if (!context.category || qstrncmp(context.category, "qt.qpa.", 7) != 0)
+        // The platform's complaints about the display are summed up below;
+        // the Wayland one's come without a category.
+        const bool platform = (context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0)
+                || message.startsWith(QLatin1String("Failed to create wl_display"));
+        if (!platform)
             qtMessageHandler(type, context, message);
         return;
     }
+    // Name what failed: the X display, and the Wayland one where there is one.
+    QByteArray why;
+    if (const char *wayland = std::getenv("WAYLAND_DISPLAY"); wayland && *wayland) {
+        why = waylandPluginInstalled()
+                ? QByteArray("cannot connect to WAYLAND_DISPLAY=") + wayland
+                : QByteArray("WAYLAND_DISPLAY is set, but Qt's Wayland platform plugin is missing: "
+                             "install qt6-wayland");
+        why += "; ";
+    }
     const char *display = std::getenv("DISPLAY");
-    std::fprintf(stderr, "quillomar: no display available%s%s%s\n",
-                 display ? " (cannot connect to DISPLAY=" : " (DISPLAY is not set)",
-                 display ? display : "", display ? ")" : "");
+    why += display ? QByteArray("cannot connect to DISPLAY=") + display : QByteArray("DISPLAY is not set");
+    std::fprintf(stderr, "quillomar: no display available (%s)\n", why.constData());
     std::_Exit(NoDisplayExitCode);
 }
 

@@ -23,12 +23,32 @@ LRESULT MainWindow::handleControlMessage(HWND control, UINT message, WPARAM wPar
 {
     if (control == m_tales)
         return handleTaleListMessage(message, wParam, lParam);
-    if (control == m_frame && message == WM_ERASEBKGND) {
-        // The group box draws only its line and caption; its inside is the frame's colour.
-        RECT client;
-        GetClientRect(m_frame, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, m_frameBrush.get());
+    switch (message) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+        PAINTSTRUCT paint;
+        HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(control, &paint);
+        if (control == m_frame)
+            paintFrame(dc);
+        else
+            paintAuthor(control, dc);
+        if (!wParam)
+            EndPaint(control, &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND: // painting covers it all
         return 1;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE: {
+        // The button draws itself straight away on these: draw it again, our way.
+        const LRESULT result = control == m_frame ? DefSubclassProc(control, message, wParam, lParam)
+                                                  : handleAuthorMessage(control, message, wParam, lParam);
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return result;
+    }
     }
     return control == m_frame ? DefSubclassProc(control, message, wParam, lParam)
                               : handleAuthorMessage(control, message, wParam, lParam);

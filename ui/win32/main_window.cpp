@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 #include <oleacc.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include <algorithm>
 
@@ -18,16 +20,6 @@ namespace {
 
 const wchar_t ClassName[] = L"Quillomar";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
-COLORREF colour(const layout::Rgb &rgb)
-{
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
-Gdi<HBRUSH> brush(const layout::Rgb &rgb)
-{
-    return Gdi<HBRUSH>(CreateSolidBrush(colour(rgb)));
-}
 
 // A layout rectangle in pixels at `dpi`, moved by `origin` (also in twips).
 RECT pixels(const layout::Twips &twips, int dpi, const layout::Twips &origin = {})
@@ -67,16 +59,7 @@ void ComRelease::operator()(IUnknown *object) const
     object->Release();
 }
 
-MainWindow::MainWindow(const Catalogue &catalogue)
-    : m_form(catalogue),
-      m_windowBrush(brush(layout::WindowColour)),
-      m_labelBrush(brush(layout::LabelColour)),
-      m_frameBrush(brush(layout::FrameColour)),
-      m_taleBrush(brush(layout::TaleListColour))
-{
-    for (std::size_t a = 0; a < m_authorBrushes.size(); ++a)
-        m_authorBrushes[a] = brush(layout::AuthorColours[a]);
-}
+MainWindow::MainWindow(const Catalogue &catalogue) : m_form(catalogue) { }
 
 MainWindow::~MainWindow()
 {
@@ -119,6 +102,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         m_dpi = int(GetDpiForWindow(m_hwnd));
+        m_highContrast = highContrastOn();
         m_font = makeFont();
         resize();
         createControls();
@@ -137,6 +121,12 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<const NMHDR *>(lParam));
+    case WM_MEASUREITEM: // the tale list's, made before the window knows its handle
+        reinterpret_cast<MEASUREITEMSTRUCT *>(lParam)->itemHeight = UINT(titleHeight());
+        return TRUE;
+    case WM_DRAWITEM:
+        drawTitle(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -144,9 +134,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(m_hwnd, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, m_windowBrush.get());
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 brushOf(win32::coloursOf(Part::Window, 0, m_highContrast)));
         return 1;
     }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        followSystemColours();
+        return 0;
     case WM_NEXTDLGCTL: // how a multi-line edit passes Tab on, as in a dialog
         SetFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
                                 : GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0));
@@ -216,7 +212,8 @@ void MainWindow::createControls()
         case layout::Focusable::Tales: {
             m_heading = addControl(WC_STATICW, m_form.Label1(1).caption(), label, 0, HeadingId);
             m_tales = addControl(WC_LISTBOXW, u"",
-                                 WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                 WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT
+                                         | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                  WS_EX_CLIENTEDGE, TalesId);
             const ListBox &tales = m_form.List1(0);
             for (int p = 0; p < tales.listCount(); ++p)
@@ -319,6 +316,7 @@ void MainWindow::layOut()
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     m_font = std::move(font); // the old one, now unused, goes
+    SendMessageW(m_tales, LB_SETITEMHEIGHT, 0, titleHeight());
     resize();
 }
 
@@ -328,27 +326,176 @@ void MainWindow::resize()
     SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+Colours MainWindow::coloursOf(HWND control) const
+{
+    Part part = Part::Label;
+    int a = GetDlgCtrlID(control) - AuthorId;
+    if (control == m_output)
+        part = Part::Output;
+    else if (control == m_frame)
+        part = Part::Frame;
+    else if (control == m_tales)
+        part = Part::Tales;
+    else if (a >= 0 && a < int(m_authors.size()))
+        part = Part::Author;
+    return win32::coloursOf(part, part == Part::Author ? a : 0, m_highContrast);
+}
+
+HBRUSH MainWindow::brushOf(const Colours &colours)
+{
+    if (colours.systemBackground >= 0)
+        return GetSysColorBrush(colours.systemBackground);
+    for (const auto &[colour, brush] : m_brushes) {
+        if (colour == colours.background)
+            return brush.get();
+    }
+    m_brushes.emplace_back(colours.background, Gdi<HBRUSH>(CreateSolidBrush(colours.background)));
+    return m_brushes.back().second.get();
+}
+
 LRESULT MainWindow::onControlColour(HDC dc, HWND control)
 {
-    HBRUSH background = m_labelBrush.get();
-    COLORREF backgroundColour = colour(layout::LabelColour);
-    if (control == m_output) {
-        // A text box keeps the system's window colour, read-only or not.
-        background = GetSysColorBrush(COLOR_WINDOW);
-        backgroundColour = GetSysColor(COLOR_WINDOW);
-    } else if (control == m_frame) {
-        background = m_frameBrush.get();
-        backgroundColour = colour(layout::FrameColour);
-    } else if (control == m_tales) {
-        background = m_taleBrush.get();
-        backgroundColour = colour(layout::TaleListColour);
-    } else if (const int a = GetDlgCtrlID(control) - AuthorId; a >= 0 && a < int(m_authors.size())) {
-        background = m_authorBrushes[std::size_t(a)].get();
-        backgroundColour = colour(layout::AuthorColours[std::size_t(a)]);
+    const Colours colours = coloursOf(control);
+    SetTextColor(dc, colours.text);
+    SetBkColor(dc, colours.background);
+    return reinterpret_cast<LRESULT>(brushOf(colours));
+}
+
+void MainWindow::followSystemColours()
+{
+    m_highContrast = highContrastOn();
+    // Common controls learn of new system colours from their window.
+    for (HWND control = GetWindow(m_hwnd, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+        SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+namespace {
+
+// A focus mark in the text's own colour: dotted, as Windows draws it, but not
+// inverted, which on some of the fixed backgrounds is barely seen.
+void drawFocusMark(HDC dc, RECT rect, COLORREF colour)
+{
+    const LOGBRUSH pattern { BS_SOLID, colour, 0 };
+    HPEN pen = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &pattern, 0, nullptr);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+std::wstring textOf(HWND control)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(control, text.data(), int(text.size()))));
+    return text;
+}
+
+} // namespace
+
+void MainWindow::paintAuthor(HWND button, HDC dc)
+{
+    const Colours colours = coloursOf(button);
+    RECT client;
+    GetClientRect(button, &client);
+    FillRect(dc, &client, brushOf(colours));
+
+    const LRESULT state = SendMessageW(button, BM_GETSTATE, 0, 0);
+    const bool checked = state & BST_CHECKED, pushed = state & BST_PUSHED;
+    SIZE box { MulDiv(13, m_dpi, 96), MulDiv(13, m_dpi, 96) };
+    HTHEME theme = GetWindowTheme(button);
+    const int themeState = (checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL)
+            + (pushed ? 2 : state & BST_HOT ? 1 : 0);
+    if (theme)
+        GetThemePartSize(theme, dc, BP_RADIOBUTTON, themeState, nullptr, TS_DRAW, &box);
+    const int top = (client.bottom - box.cy) / 2;
+    RECT indicator { client.left, top, client.left + box.cx, top + box.cy };
+    if (theme)
+        DrawThemeBackground(theme, dc, BP_RADIOBUTTON, themeState, &indicator, nullptr);
+    else
+        DrawFrameControl(dc, &indicator, DFC_BUTTON,
+                         DFCS_BUTTONRADIO | (checked ? DFCS_CHECKED : 0) | (pushed ? DFCS_PUSHED : 0));
+
+    const std::wstring text = textOf(button);
+    HGDIOBJ oldFont = SelectObject(dc, m_font.get());
+    RECT label { indicator.right + MulDiv(4, m_dpi, 96), client.top, client.right, client.bottom };
+    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT;
+    SetTextColor(dc, colours.text);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text.c_str(), int(text.size()), &label, format);
+    if (GetFocus() == button && !(SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+        RECT mark = label;
+        DrawTextW(dc, text.c_str(), int(text.size()), &mark, format | DT_CALCRECT);
+        const int height = mark.bottom - mark.top;
+        mark.top = (client.bottom - height) / 2 - 1;
+        mark.bottom = mark.top + height + 2;
+        mark.left -= 2;
+        mark.right = std::min(mark.right + 2, client.right);
+        drawFocusMark(dc, mark, colours.text);
     }
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, backgroundColour);
-    return reinterpret_cast<LRESULT>(background);
+    SelectObject(dc, oldFont);
+}
+
+int MainWindow::titleHeight() const
+{
+    HDC dc = GetDC(m_hwnd);
+    HGDIOBJ oldFont = SelectObject(dc, m_font.get());
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, oldFont);
+    ReleaseDC(m_hwnd, dc);
+    return metrics.tmHeight;
+}
+
+void MainWindow::drawTitle(const DRAWITEMSTRUCT &item)
+{
+    if (item.itemID == UINT(-1))
+        return;
+    const Colours colours = win32::coloursOf(item.itemState & ODS_SELECTED ? Part::ChosenTale : Part::Tales,
+                                             0, m_highContrast);
+    FillRect(item.hDC, &item.rcItem, brushOf(colours));
+    std::wstring text(std::size_t(SendMessageW(m_tales, LB_GETTEXTLEN, item.itemID, 0)), L'\0');
+    SendMessageW(m_tales, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    RECT label = item.rcItem;
+    label.left += 2;
+    SetTextColor(item.hDC, colours.text);
+    SetBkMode(item.hDC, TRANSPARENT);
+    DrawTextW(item.hDC, text.c_str(), int(text.size()), &label, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
+        drawFocusMark(item.hDC, item.rcItem, colours.text);
+}
+
+void MainWindow::paintFrame(HDC dc)
+{
+    const Colours colours = coloursOf(m_frame);
+    RECT client;
+    GetClientRect(m_frame, &client);
+    FillRect(dc, &client, brushOf(colours));
+
+    const std::wstring caption = textOf(m_frame);
+    HGDIOBJ oldFont = SelectObject(dc, m_font.get());
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    RECT border = client;
+    border.top += metrics.tmHeight / 2;
+    if (HTHEME theme = GetWindowTheme(m_frame))
+        DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &border, nullptr);
+    else
+        DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+
+    // The caption on the line, on the frame's own colour.
+    const int inset = MulDiv(8, m_dpi, 96);
+    RECT label { client.left + inset, client.top, client.right - inset, client.top + metrics.tmHeight };
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &label, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    RECT backing = label;
+    InflateRect(&backing, 2, 0);
+    FillRect(dc, &backing, brushOf(colours));
+    SetTextColor(dc, colours.text);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &label, DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
 }
 
 // What the window writes into its controls raises no notification: the

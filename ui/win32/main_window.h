@@ -10,6 +10,10 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "colours.h"
 
 #include "model/form.h"
 #include "ui/layout.h"
@@ -96,6 +100,20 @@ private:
     void onCommand(int id, int code);
     LRESULT onNotify(const NMHDR &header);
     LRESULT onControlColour(HDC dc, HWND control);
+    // The colours of the part `control` is, and a brush of its background.
+    Colours coloursOf(HWND control) const;
+    HBRUSH brushOf(const Colours &colours);
+    // The author buttons and the frame are drawn here, so that their text takes
+    // the colour chosen for its background, themed or not, and the frame is
+    // its colour to the edges.
+    void paintAuthor(HWND button, HDC dc);
+    void paintFrame(HDC dc);
+    // Titles are drawn here too: the system's pair for a selected item may
+    // fall short of 4.5:1 (Windows' own default just does).
+    void drawTitle(const DRAWITEMSTRUCT &item);
+    int titleHeight() const;
+    // A new theme, system colours or High Contrast setting: draws everything anew.
+    void followSystemColours();
     void stepAuthor(int from, int step);
     void chooseTale(int p);
 
@@ -133,12 +151,12 @@ private:
     bool m_focusingAuthor = false; // a radio button taking the focus, not a click
     bool m_failed = false; // a control operation failed: the program ends with status 2
     bool m_closedByOwner = false;
+    bool m_highContrast = false; // only the system's colours
     std::wstring m_tooltipText;
     std::unique_ptr<IAccPropServices, ComRelease> m_accessible;
 
     Gdi<HFONT> m_font;
-    Gdi<HBRUSH> m_windowBrush, m_labelBrush, m_frameBrush, m_taleBrush;
-    std::array<Gdi<HBRUSH>, layout::AuthorColours.size()> m_authorBrushes;
+    std::vector<std::pair<COLORREF, Gdi<HBRUSH>>> m_brushes; // for the fixed backgrounds
 };
 
 } // namespace quillomar::win32

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <windows.h>
+
+namespace quillomar::win32 {
+
+// The parts of the window that have colours of their own.
+enum class Part { Window, Label, Frame, Author, Tales, ChosenTale, Output };
+
+// What a part's text and background are drawn with. The fixed backgrounds
+// come with a fixed text colour chosen for each. With High Contrast on, only
+// the system's colours, and no fixed background, as Windows asks of every
+// program; the output box always has the system's.
+struct Colours
+{
+    COLORREF text;
+    COLORREF background;
+    int systemBackground; // the background's COLOR_ index, or -1 for a fixed one
+};
+Colours coloursOf(Part part, int author, bool highContrast);
+
+// Whether Windows' High Contrast is on.
+bool highContrastOn();
+
+} // namespace quillomar::win32
