@@ -20,7 +20,7 @@ PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-
 	qt6-wayland
 TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream lintian \
 	qt6-base-private-dev fonts-dejavu-core fonts-paratype
-BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon
+BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon imagemagick
 # The Windows program: MinGW-w64 for 64 and 32 bits, GoogleTest's sources for
 # its tests, wixl for its installers, and Wine to run them (64-bit only:
 # Debian's 32-bit Wine needs the i386 architecture).

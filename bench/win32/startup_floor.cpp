@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "bench/win32/first_frame.h"
 #include "ui/layout.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
@@ -34,8 +35,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
                              DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, L"Times New Roman");
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     ShowWindow(window, show);
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    DestroyWindow(window);
-    DeleteObject(font);
-    return 0;
+    endAfterFirstFrame(window);
 }

@@ -3,12 +3,10 @@
 
 // The program itself on Windows, ending after its window's first frame.
 
+#include "bench/win32/first_frame.h"
 #include "ui/win32/application.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    return quillomar::win32::run(instance, show, [](HWND window) {
-        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        PostQuitMessage(0);
-    });
+    return quillomar::win32::run(instance, show, endAfterFirstFrame);
 }

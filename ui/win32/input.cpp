@@ -12,11 +12,24 @@
 
 namespace quillomar::win32 {
 
-LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR window)
+LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return reinterpret_cast<MainWindow *>(window)->handleControlMessage(control, message, wParam,
-                                                                         lParam);
+    auto *window = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return window->handleControlMessage(control, message, wParam, lParam);
+}
+
+void MainWindow::subclass(HWND control)
+{
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    WNDPROC &base = control == m_tales ? m_listProc : m_buttonProc;
+    base = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc)));
+}
+
+LRESULT MainWindow::callBase(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return CallWindowProcW(control == m_tales ? m_listProc : m_buttonProc, control, message, wParam,
+                           lParam);
 }
 
 LRESULT MainWindow::handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
@@ -44,13 +57,13 @@ LRESULT MainWindow::handleControlMessage(HWND control, UINT message, WPARAM wPar
     case WM_SETTEXT:
     case WM_UPDATEUISTATE: {
         // The button draws itself straight away on these: draw it again, our way.
-        const LRESULT result = control == m_frame ? DefSubclassProc(control, message, wParam, lParam)
+        const LRESULT result = control == m_frame ? callBase(control, message, wParam, lParam)
                                                   : handleAuthorMessage(control, message, wParam, lParam);
         RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return result;
     }
     }
-    return control == m_frame ? DefSubclassProc(control, message, wParam, lParam)
+    return control == m_frame ? callBase(control, message, wParam, lParam)
                               : handleAuthorMessage(control, message, wParam, lParam);
 }
 
@@ -59,7 +72,7 @@ LRESULT MainWindow::handleAuthorMessage(HWND button, UINT message, WPARAM wParam
     const int a = GetDlgCtrlID(button) - AuthorId;
     switch (message) {
     case WM_GETDLGCODE: // the arrow keys are the button's, not the dialog manager's
-        return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTARROWS;
+        return callBase(button, message, wParam, lParam) | DLGC_WANTARROWS;
     case WM_KEYDOWN:
         if (wParam == VK_UP || wParam == VK_LEFT) {
             stepAuthor(a, -1);
@@ -74,12 +87,12 @@ LRESULT MainWindow::handleAuthorMessage(HWND button, UINT message, WPARAM wParam
         // Windows clicks a radio button that takes the focus unchecked; here
         // taking the focus chooses no one.
         m_focusingAuthor = true;
-        const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+        const LRESULT result = callBase(button, message, wParam, lParam);
         m_focusingAuthor = false;
         return result;
     }
     }
-    return DefSubclassProc(button, message, wParam, lParam);
+    return callBase(button, message, wParam, lParam);
 }
 
 LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -115,7 +128,7 @@ LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lP
         const LRESULT hit = SendMessageW(m_tales, LB_ITEMFROMPOINT, 0, lParam);
         const bool again = HIWORD(hit) == 0
                 && LOWORD(hit) == SendMessageW(m_tales, LB_GETCURSEL, 0, 0);
-        const LRESULT result = DefSubclassProc(m_tales, message, wParam, lParam);
+        const LRESULT result = callBase(m_tales, message, wParam, lParam);
         if (again)
             chooseTale(LOWORD(hit));
         return result;
@@ -130,7 +143,7 @@ LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lP
         break;
     }
     }
-    return DefSubclassProc(m_tales, message, wParam, lParam);
+    return callBase(m_tales, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onNotify(const NMHDR &header)

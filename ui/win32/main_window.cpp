@@ -206,7 +206,7 @@ void MainWindow::createControls()
             HWND &button = m_authors[std::size_t(stop.index)];
             button = addControl(WC_BUTTONW, m_form.Option1(stop.index).caption(),
                                 BS_RADIOBUTTON | (inGroup ? 0 : WS_GROUP), 0, AuthorId + stop.index);
-            SetWindowSubclass(button, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+            subclass(button);
             break;
         }
         case layout::Focusable::Tales: {
@@ -219,14 +219,14 @@ void MainWindow::createControls()
             for (int p = 0; p < tales.listCount(); ++p)
                 SendMessageW(m_tales, LB_ADDSTRING, 0,
                              reinterpret_cast<LPARAM>(wide(tales.list(p)).c_str()));
-            SetWindowSubclass(m_tales, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+            subclass(m_tales);
             break;
         }
         }
         inGroup = author;
     }
     m_frame = addControl(WC_BUTTONW, m_form.Frame1.caption(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0, FrameId);
-    SetWindowSubclass(m_frame, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    subclass(m_frame);
 
     nameControls();
 }

@@ -78,8 +78,12 @@ private:
     static constexpr UINT_PTR AfterFirstFrame = 1; // timer
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR window);
+    // The buttons and the list are subclassed the plain way, with the window in
+    // their user data: comctl32's SetWindowSubclass looks up a window property
+    // on every message, a round trip to the server under Wine.
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    void subclass(HWND control);
+    LRESULT callBase(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleAuthorMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
@@ -144,6 +148,7 @@ private:
     HWND m_heading = nullptr;
     HWND m_tales = nullptr;
     HWND m_tooltip = nullptr;
+    WNDPROC m_buttonProc = nullptr, m_listProc = nullptr; // the classes' own
     HWND m_lastFocus = nullptr; // where the focus goes back when the window is activated
     int m_dpi = 96;
     int m_hoveredTale = -1; // the title under the mouse, for its tip
