@@ -69,8 +69,8 @@ int main(int argc, char *argv[])
     }
     const int runs = std::atoi(argv[1]);
     const int count = argc - 2;
-    std::vector<std::vector<double>> times(std::size_t(count));
-    std::vector<std::vector<long>> peaks(std::size_t(count));
+    auto times = std::vector<std::vector<double>>(std::size_t(count));
+    auto peaks = std::vector<std::vector<long>>(std::size_t(count));
     for (int i = 0; i < 3; ++i) { // warm the caches of all
         for (int p = 0; p < count; ++p)
             runOnce(argv[2 + p]);
