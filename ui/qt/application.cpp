@@ -38,9 +38,11 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
 {
     if (type != QtFatalMsg) {
         // The platform's complaints about the display are summed up below;
-        // the Wayland one's come without a category.
+        // the Wayland one's come without a category. Qt 6.4 also says it
+        // takes X11 on GNOME's Wayland, which is no fault.
         const bool platform = (context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0)
-                || message.startsWith(QLatin1String("Failed to create wl_display"));
+                || message.startsWith(QLatin1String("Failed to create wl_display"))
+                || message.startsWith(QLatin1String("Warning: Ignoring XDG_SESSION_TYPE=wayland"));
         if (!platform)
             qtMessageHandler(type, context, message);
         return;
