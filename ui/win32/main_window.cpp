@@ -456,8 +456,7 @@ void MainWindow::drawTitle(const DRAWITEMSTRUCT &item)
     const Colours colours = win32::coloursOf(item.itemState & ODS_SELECTED ? Part::ChosenTale : Part::Tales,
                                              0, m_highContrast);
     FillRect(item.hDC, &item.rcItem, brushOf(colours));
-    std::wstring text(std::size_t(SendMessageW(m_tales, LB_GETTEXTLEN, item.itemID, 0)), L'\0');
-    SendMessageW(m_tales, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    const std::wstring text = wide(m_form.List1(0).list(int(item.itemID)));
     RECT label = item.rcItem;
     label.left += 2;
     SetTextColor(item.hDC, colours.text);
