@@ -8,6 +8,7 @@ SANITIZE_BUILD ?= build-sanitize
 BENCH_BUILD ?= build-bench
 WIN64_BUILD ?= build-win64
 WIN32_BUILD ?= build-win32
+WEB_BUILD ?= build-web
 JOBS ?= $(shell nproc)
 
 # To build and run: compiler, CMake, Qt with its Wayland platform plugin,
@@ -27,12 +28,18 @@ BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon imagemagick
 WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wixl
 WINE_PACKAGES := wine64 xvfb dbus-daemon
 
+# The browser edition: emscripten for the core, and for its tests Debian's
+# Chromium driven through chromedriver from Python, with Pillow to read its
+# screenshots.
+WEB_PACKAGES := cmake g++ emscripten
+WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium python3-pil
+
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifneq ($(CI),)
 CMAKE_ARGS += -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 endif
 
-.PHONY: all deps build run test package bench windows clean
+.PHONY: all deps build run test package bench windows web clean
 
 all: build
 
@@ -69,9 +76,29 @@ windows: PACKAGES := $(WINDOWS_PACKAGES)
 windows: deps
 	$(build-windows)
 
+# The browser edition in $(WEB_BUILD)/site, and beside it the same files as
+# quillomar-<version>-web.zip: first natively the program that writes the page
+# (in $(WEB_BUILD)/host), then the core as WebAssembly. Emscripten's own tools
+# need Debian's Node.js modules, whichever node comes first on the PATH.
+WEB_CMAKE_ARGS := $(filter-out -DCMAKE_BUILD_TYPE=%,$(CMAKE_ARGS)) -DCMAKE_BUILD_TYPE=MinSizeRel
+define build-web
+	cmake -S . -B $(WEB_BUILD)/host $(WEB_CMAKE_ARGS) -DQUILLOMAR_QT_WINDOW=OFF -DQUILLOMAR_WEB_PAGE=ON \
+		-DBUILD_TESTING=OFF
+	cmake --build $(WEB_BUILD)/host -j $(JOBS)
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) $(WEB_CMAKE_ARGS) \
+		-DQUILLOMAR_WEB_TOOLS=$(abspath $(WEB_BUILD)/host/ui/web)
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
+endef
+
+web: PACKAGES := $(WEB_PACKAGES)
+web: deps
+	$(build-web)
+
 # Linux, then Windows: the 64-bit program's tests under Wine (tools/with-wine
-# gives them a private X server and Wine prefix), the 32-bit one's as a file.
-test: PACKAGES += $(TEST_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES)
+# gives them a private X server and Wine prefix), the 32-bit one's as a file;
+# then the browser edition in headless Chromium.
+test: PACKAGES += $(TEST_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES) $(WEB_PACKAGES) \
+	$(WEB_TEST_PACKAGES)
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -O ctest.log
 	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_SANITIZE=ON
@@ -80,7 +107,9 @@ test: build
 	$(build-windows)
 	tools/with-wine ctest --test-dir $(WIN64_BUILD) --output-on-failure -j $(JOBS) -O $(WIN64_BUILD)/ctest.log
 	ctest --test-dir $(WIN32_BUILD) --output-on-failure -O $(WIN32_BUILD)/ctest.log
-	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows"
+	$(build-web)
+	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS) -O $(WEB_BUILD)/ctest.log
+	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows, $(call ran,$(WEB_BUILD)) of the browser edition in Chromium"
 
 # Benchmarks of the core, start-up and interaction, and the Windows program's
 # start-up under Wine; figures go to bench/RESULTS.md.
@@ -102,4 +131,4 @@ package: build
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(WIN64_BUILD) $(WIN32_BUILD) \
-		$(BENCH_WINDOWS_BUILD)
+		$(BENCH_WINDOWS_BUILD) $(WEB_BUILD)

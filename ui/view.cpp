@@ -3,6 +3,8 @@
 
 #include "view.h"
 
+#include "ui/layout.h"
+
 namespace quillomar {
 
 View viewOf(const Form &form)
@@ -13,6 +15,29 @@ View viewOf(const Form &form)
             view.author = a;
     }
     return view;
+}
+
+namespace {
+
+std::u16string_view trimmed(std::u16string_view text)
+{
+    constexpr std::u16string_view Space = u" \t";
+    const auto first = text.find_first_not_of(Space);
+    if (first == text.npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Space) - first + 1);
+}
+
+} // namespace
+
+std::u16string chosenTaleName(const Form &form, const View &view)
+{
+    if (view.tale < 0 || view.author < 0)
+        return {};
+    std::u16string name(trimmed(form.List1(0).list(view.tale)));
+    name += layout::TaleAuthorPrefix;
+    name += trimmed(form.Option1(view.author).caption());
+    return name;
 }
 
 } // namespace quillomar

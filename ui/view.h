@@ -23,6 +23,11 @@ struct View
 
 View viewOf(const Form &form);
 
+// What a screen reader calls the chosen tale: its title and its author's
+// name, without their padding, as "title, автор: author"; empty while no tale
+// is chosen.
+std::u16string chosenTaleName(const Form &form, const View &view);
+
 // The author an arrow key chooses from button `from`: the next (+1) or the
 // previous (-1), round the group as in a dialog's group of buttons.
 inline int authorAfter(int from, int step, int count)

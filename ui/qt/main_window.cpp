@@ -233,12 +233,9 @@ void MainWindow::showForm()
     // A screen reader names the chosen tale with its author.
     if (m_namedTale >= 0)
         m_taleList->item(m_namedTale)->setData(Qt::AccessibleTextRole, QVariant());
-    if (view.tale >= 0 && view.author >= 0) {
-        QListWidgetItem *item = m_taleList->item(view.tale);
-        item->setData(Qt::AccessibleTextRole,
-                      item->text().trimmed() + toQString(layout::TaleAuthorPrefix)
-                              + toQString(m_form.Option1(view.author).caption()).trimmed());
-    }
+    if (view.tale >= 0 && view.author >= 0)
+        m_taleList->item(view.tale)->setData(Qt::AccessibleTextRole,
+                                             toQString(chosenTaleName(m_form, view)));
     m_namedTale = view.tale;
 
     QItemSelectionModel *selection = m_taleList->selectionModel();
