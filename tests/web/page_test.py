@@ -3,8 +3,11 @@
 
 """The page in Chromium, driven with real clicks and keys, against the core."""
 
+import collections
+import io
 import unittest
 
+from PIL import Image
 from selenium.webdriver.common.keys import Keys
 
 import browser
@@ -151,6 +154,60 @@ class PageTest(browser.PageTest):
         self.assertTrue(self.driver.execute_script(
             'return document.getElementById("window").inert'
             ' && document.documentElement.dataset.state === "ended"'))
+
+
+def luminance(rgb):
+    def channel(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (channel(c) for c in rgb[:3])
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def drawn_contrast(pixels):
+    """The commonest colour is the background; the text is the pixel that
+    stands out most from it."""
+    background = collections.Counter(pixels).most_common(1)[0][0]
+    return max(contrast(background, pixel) for pixel in pixels)
+
+
+class ContrastTest(browser.PageTest):
+
+    # Where text is drawn: each caption and title, the chosen tale and the
+    # others, the report. Inset from the edges, which are borders.
+    REGIONS = """
+        const regions = {};
+        const add = (name, box, left = 0) => regions[name] =
+            [box.left + left + 2, box.top + 2, box.right - 2, box.bottom - 2];
+        for (const id of ['Label1_0', 'Label1_1', 'Text1_0'])
+            add(id, document.getElementById(id).getBoundingClientRect());
+        add('legend', document.querySelector('legend').getBoundingClientRect());
+        document.querySelectorAll('#Frame1 label').forEach(
+            (label, a) => add('author ' + a, label.getBoundingClientRect(), 20));
+        const tales = document.getElementById('List1_0');
+        add('chosen tale', tales.options[tales.selectedIndex].getBoundingClientRect());
+        add('other tale', tales.options[tales.selectedIndex + 1].getBoundingClientRect());
+        return regions;"""
+
+    def test_every_text_stands_out_in_light_dark_and_forced_colours(self):
+        self.open()
+        self.click_tale(1)
+        self.driver.execute_script('document.getElementById("List1_0").focus()')
+        for features in ([], [('prefers-color-scheme', 'dark')],
+                         [('forced-colors', 'active'), ('prefers-color-scheme', 'dark')],
+                         [('forced-colors', 'active'), ('prefers-color-scheme', 'light')]):
+            self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [
+                {'name': name, 'value': value} for name, value in features]})
+            regions = self.driver.execute_script(self.REGIONS)
+            shot = Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert('RGB')
+            for name, box in regions.items():
+                pixels = list(shot.crop(tuple(round(v) for v in box)).getdata())
+                self.assertGreaterEqual(drawn_contrast(pixels), 4.5, '%s in %s' % (name, features))
 
 
 class WithoutWebAssemblyTest(browser.PageTest):

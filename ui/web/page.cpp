@@ -150,7 +150,9 @@ void writeCss(std::ostream &out, const Form &form)
 {
     const layout::Twips window = layout::ClientArea;
     const int fontPixels = layout::FontPoints * Dpi / 72;
-    out << ":root { color-scheme: light dark; --u: min(1px, calc(100vw / "
+    // Phones would enlarge the text on their own and break the layout.
+    out << ":root { color-scheme: light dark; -webkit-text-size-adjust: 100%; "
+           "text-size-adjust: 100%; --u: min(1px, calc(100vw / "
         << layout::toPixels(window.width, Dpi) << ")); }\n"
         << "body { margin: 0; background: Canvas; color: CanvasText; }\n"
         << "#window { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; "
@@ -185,11 +187,13 @@ void writeCss(std::ostream &out, const Form &form)
         << " " << colours(layout::TaleListColour, layout::TaleListTextColour)
         << " border: 1px solid #808080; padding: 0; overflow-x: hidden; outline-offset: -2px; }\n"
         << "option { padding: 0 " << length(3) << "; white-space: pre; }\n"
-        // A gradient, because Chromium paints a chosen option's background
-        // colour over any author's colour.
+        // In a focused list Chromium forces its own colours on the chosen
+        // option (black text, on phones): a gradient and the text fill
+        // colour still win.
         << "option:checked { " << colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour)
         << " background-image: linear-gradient(" << hex(layout::SelectedTaleColour) << ", "
-        << hex(layout::SelectedTaleColour) << "); }\n"
+        << hex(layout::SelectedTaleColour) << "); -webkit-text-fill-color: "
+        << hex(layout::SelectedTaleTextColour) << "; }\n"
         << "#" << elementId(form.Text1(0).elementName()) << " { " << box(layout::OutputBox)
         << " color-scheme: light dark; background: Field; color: FieldText; resize: none; "
            "overflow-y: scroll; border: 1px solid #808080; padding: "
@@ -198,7 +202,8 @@ void writeCss(std::ostream &out, const Form &form)
         << "; background: Canvas; color: CanvasText; border: 2px solid CanvasText; "
            "color-scheme: light dark; }\n"
         << "@media (forced-colors: active) { option:checked { forced-color-adjust: none; "
-           "background: Highlight; color: HighlightText; } }\n";
+           "background: Highlight; color: HighlightText; -webkit-text-fill-color: HighlightText; "
+           "} }\n";
 }
 
 void writeManifest(std::ostream &out, const std::string &name)
