@@ -111,10 +111,12 @@ test: build
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS) -O $(WEB_BUILD)/ctest.log
 	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows, $(call ran,$(WEB_BUILD)) of the browser edition in Chromium"
 
-# Benchmarks of the core, start-up and interaction, and the Windows program's
-# start-up under Wine; figures go to bench/RESULTS.md.
+# Benchmarks of the core, start-up and interaction, the Windows program's
+# start-up under Wine, and the browser edition's load, clicks and size; figures
+# go to bench/RESULTS.md.
 BENCH_WINDOWS_BUILD ?= build-bench-win64
-bench: PACKAGES += $(BENCH_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES)
+bench: PACKAGES += $(BENCH_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES) $(WEB_PACKAGES) \
+	$(WEB_TEST_PACKAGES)
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
@@ -122,7 +124,8 @@ bench: deps
 	cmake -S . -B $(BENCH_WINDOWS_BUILD) $(WINDOWS_CMAKE_ARGS) -DQUILLOMAR_BENCH=ON -DBUILD_TESTING=OFF \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(BENCH_WINDOWS_BUILD) -j $(JOBS)
-	bench/run $(BENCH_BUILD) $(BENCH_WINDOWS_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)
+	$(build-web)
+	bench/run $(BENCH_BUILD) $(BENCH_WINDOWS_BUILD) $(WIN64_BUILD) $(WIN32_BUILD) $(WEB_BUILD)/site
 
 # The Debian package, in $(BUILD): quillomar_<version>_<arch>.deb
 package: PACKAGES += dpkg-dev file
