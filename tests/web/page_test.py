@@ -153,7 +153,8 @@ class PageTest(browser.PageTest):
         self.assertIn(str(error), page['status'])
         self.assertTrue(self.driver.execute_script(
             'return document.getElementById("window").inert'
-            ' && document.documentElement.dataset.state === "ended"'))
+            ' && document.documentElement.dataset.state === "ended"'
+            ' && !document.getElementById("status").closest("[inert]")'))
 
 
 def luminance(rgb):

@@ -138,9 +138,10 @@ void writeHtml(std::ostream &out, const Form &form)
         << "\" tabindex=\"" << tabIndex(layout::Focusable::Tales) << "\">\n";
     for (int p = 0; p < tales.listCount(); ++p)
         out << "<option>" << html(tales.list(p)) << "</option>\n";
+    // Outside the window, which a run-time error makes inert.
     out << "</select>\n"
-           "<p id=\"status\" role=\"alert\" hidden></p>\n"
            "</main>\n"
+           "<p id=\"status\" role=\"alert\" hidden></p>\n"
            "<noscript><p>Тази страница работи с JavaScript и WebAssembly; "
            "разрешете JavaScript, за да избирате автор и приказка.</p></noscript>\n"
            "</body>\n</html>\n";
@@ -198,7 +199,8 @@ void writeCss(std::ostream &out, const Form &form)
         << " color-scheme: light dark; background: Field; color: FieldText; resize: none; "
            "overflow-y: scroll; border: 1px solid #808080; padding: "
         << length(2) << "; }\n"
-        << "#status { inset: 25% 10% auto; padding: " << length(12)
+        << "#status { position: fixed; inset: 25% 10% auto; margin: 0; font: " << length(fontPixels)
+        << " \"" << utf8(layout::FontFamily) << "\", serif; padding: " << length(12)
         << "; background: Canvas; color: CanvasText; border: 2px solid CanvasText; "
            "color-scheme: light dark; }\n"
         << "@media (forced-colors: active) { option:checked { forced-color-adjust: none; "
