@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "model/form.h"
@@ -98,6 +97,8 @@ void writeHtml(std::ostream &out, const Form &form)
 {
     const View view = viewOf(form);
     const ListBox &tales = form.List1(0);
+    // A size above 1 makes a list box, not a drop-down; a row is 300 twips, and
+    // the height is the layout's anyway.
     const int rows = layout::TaleList.height / 300;
     out << "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
