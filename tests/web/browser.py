@@ -11,7 +11,6 @@ Each test module is run as
 import functools
 import http.server
 import json
-import os
 import subprocess
 import sys
 import tempfile

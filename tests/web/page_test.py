@@ -5,7 +5,6 @@
 
 import collections
 import io
-import unittest
 
 from PIL import Image
 from selenium.webdriver.common.keys import Keys

@@ -47,16 +47,15 @@ void print(const Form &form, int error)
 
 void printRect(const char *id, const layout::Twips &r, int left = 0, int top = 0)
 {
-    constexpr int Dpi = 96;
     using layout::toPixels;
-    std::cout << ", \"" << id << "\": [" << toPixels(left + r.left, Dpi) << ", "
-              << toPixels(top + r.top, Dpi) << ", " << toPixels(r.width, Dpi) << ", "
-              << toPixels(r.height, Dpi) << "]";
+    std::cout << ", \"" << id << "\": [" << toPixels(left + r.left, CssDpi) << ", "
+              << toPixels(top + r.top, CssDpi) << ", " << toPixels(r.width, CssDpi) << ", "
+              << toPixels(r.height, CssDpi) << "]";
 }
 
 void printLayout(const Form &form)
 {
-    std::cout << "{\"dpi\": 96";
+    std::cout << "{\"dpi\": " << CssDpi;
     printRect("window", layout::ClientArea);
     printRect("Frame1", layout::Frame);
     printRect(elementId(form.Label1(0).elementName()).c_str(), layout::Title);

@@ -20,8 +20,6 @@ using namespace quillomar;
 
 namespace {
 
-constexpr int Dpi = 96; // CSS pixels are pixels at 96 dpi
-
 // Text for HTML content or a quoted attribute. CR LF becomes the LF a text
 // area keeps.
 std::string html(std::u16string_view text)
@@ -68,7 +66,7 @@ std::string length(int pixels)
 
 std::string twips(int value)
 {
-    return length(layout::toPixels(value, Dpi));
+    return length(layout::toPixels(value, CssDpi));
 }
 
 std::string box(const layout::Twips &rect)
@@ -151,11 +149,11 @@ void writeHtml(std::ostream &out, const Form &form)
 void writeCss(std::ostream &out, const Form &form)
 {
     const layout::Twips window = layout::ClientArea;
-    const int fontPixels = layout::FontPoints * Dpi / 72;
+    const int fontPixels = layout::FontPoints * CssDpi / 72;
     // Phones would enlarge the text on their own and break the layout.
     out << ":root { color-scheme: light dark; -webkit-text-size-adjust: 100%; "
            "text-size-adjust: 100%; --u: min(1px, calc(100vw / "
-        << layout::toPixels(window.width, Dpi) << ")); }\n"
+        << layout::toPixels(window.width, CssDpi) << ")); }\n"
         << "body { margin: 0; background: Canvas; color: CanvasText; }\n"
         << "#window { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; "
         << "width: " << twips(window.width) << "; height: " << twips(window.height) << "; "
