@@ -28,13 +28,6 @@ View viewOf(const Form &form);
 // is chosen.
 std::u16string chosenTaleName(const Form &form, const View &view);
 
-// The author an arrow key chooses from button `from`: the next (+1) or the
-// previous (-1), round the group as in a dialog's group of buttons.
-inline int authorAfter(int from, int step, int count)
-{
-    return (from + step + count) % count;
-}
-
 // The author group's one Tab stop: the checked button, or the first.
 inline int authorTabStop(const View &view)
 {

@@ -20,6 +20,7 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -153,29 +154,47 @@ class PageTest(unittest.TestCase):
     def element(self, element_id):
         return self.driver.find_element(By.ID, element_id)
 
+    def actions(self):
+        # At once: Selenium 4.8 would take 250 ms to move the pointer, for
+        # every click, while the page may still change beneath it.
+        return ActionChains(self.driver, duration=0)
+
     def click_author(self, a):
-        ActionChains(self.driver).click(self.element('Option1_%d' % a)).perform()
+        self.actions().click(self.element('Option1_%d' % a)).perform()
 
     def click_tale(self, p):
-        # A real press on the option's place in the list, after scrolling it in.
-        # Chromium scrolls a list to its selection a frame after it is set:
-        # let that pass first, and measure once the option has come to rest.
-        x, y = self.driver.execute_async_script('''
+        # A real press on the option's place in the list. The list scrolls to
+        # its selection a frame or more after it is set: wait until it has
+        # stood still for two frames, scroll the option in, and check that it
+        # is what lies under that point before pressing there.
+        point = self.driver.execute_async_script('''
             const list = document.getElementById('List1_0'), option = list.options[arguments[0]];
             const done = arguments[arguments.length - 1];
-            requestAnimationFrame(() => requestAnimationFrame(() => {
+            let still = 0, last = -1;
+            const settle = () => {
+                still = list.scrollTop === last ? still + 1 : 0;
+                last = list.scrollTop;
+                if (still < 2)
+                    return requestAnimationFrame(settle);
                 option.scrollIntoView({block: 'nearest'});
-                requestAnimationFrame(() => {
-                    const box = list.getBoundingClientRect(), row = option.getBoundingClientRect();
-                    done([row.left + 20 - (box.left + box.width / 2),
-                          row.top + row.height / 2 - (box.top + box.height / 2)]);
-                });
-            }));''', p)
-        ActionChains(self.driver).move_to_element_with_offset(self.element('List1_0'), x, y) \
-            .click().perform()
+                const row = option.getBoundingClientRect();
+                const x = row.left + 20, y = row.top + row.height / 2;
+                const hit = document.elementFromPoint(x, y);
+                done(hit === option || hit === list ? [x, y] : null);
+            };
+            requestAnimationFrame(settle);''', p)
+        self.assertIsNotNone(point, 'tale %d is not where the list shows it' % p)
+        self.tap(*point)
+
+    def tap(self, x, y):
+        """A press and release of the mouse at (x, y) in the viewport."""
+        builder = ActionBuilder(self.driver, duration=0)
+        builder.pointer_action.move_to_location(int(x), int(y))
+        builder.pointer_action.click()
+        builder.perform()
 
     def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
+        self.actions().send_keys(*keys).perform()
 
     def console_errors(self):
         return [entry for entry in self.driver.get_log('browser')

@@ -496,9 +496,12 @@ TEST_F(Win32WindowTest, RunTimeErrorIsShownAndEndsTheProgramWithStatusTwo)
     std::thread user([&message, owner = window.hwnd()] {
         for (int i = 0; i < 200; ++i) {
             Sleep(25);
+            // The box is found while it is being made, before it has its text.
             HWND box = FindWindowW(L"#32770", nullptr);
-            if (box && GetWindow(box, GW_OWNER) == owner) {
+            if (box && GetWindow(box, GW_OWNER) == owner && IsWindowVisible(box)) {
                 message = test::windowText(GetDlgItem(box, 0xFFFF));
+                if (message.empty())
+                    continue;
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
                 return;
             }
@@ -509,7 +512,7 @@ TEST_F(Win32WindowTest, RunTimeErrorIsShownAndEndsTheProgramWithStatusTwo)
     for (int i = 0; i < 100 && status < 0; ++i)
         status = pump(window, 50);
     user.join();
-    EXPECT_EQ(status, win32::RunTimeErrorExitCode);
+    EXPECT_EQ(status, RunTimeErrorExitCode);
     EXPECT_NE(message.find(u"340"), std::u16string::npos);
     EXPECT_NE(message.find(u"Option1(9)"), std::u16string::npos);
 }

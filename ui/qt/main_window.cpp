@@ -74,7 +74,7 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                       | Qt::MSWindowsFixedSizeDialogHint),
-      m_form(catalogue)
+      m_runner(catalogue)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(factoryInstalled);
@@ -85,9 +85,9 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
     paint(this, QPalette::Window, layout::WindowColour);
 
     createOutputBox();
-    addLabel(m_form.Label1(0), layout::Title);
+    addLabel(form().Label1(0), layout::Title);
     createAuthorGroup();
-    createTaleList(addLabel(m_form.Label1(1), layout::TaleHeading)->text());
+    createTaleList(addLabel(form().Label1(1), layout::TaleHeading)->text());
 
     QWidget *previous = nullptr;
     for (const layout::Stop &stop : layout::TabOrder) {
@@ -108,7 +108,7 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
 void MainWindow::createOutputBox()
 {
     m_output = new QPlainTextEdit(this);
-    m_output->setObjectName(QString::fromStdString(m_form.Text1(0).elementName()));
+    m_output->setObjectName(QString::fromStdString(form().Text1(0).elementName()));
     m_output->setGeometry(pixels(layout::OutputBox));
     m_output->setReadOnly(true);
     m_output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -132,29 +132,33 @@ QLabel *MainWindow::addLabel(const Label &element, const layout::Twips &rect)
 
 void MainWindow::createAuthorGroup()
 {
-    auto *frame = new AuthorFrame(toQString(m_form.Frame1.caption()), this);
+    auto *frame = new AuthorFrame(toQString(form().Frame1.caption()), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(pixels(layout::Frame));
     paint(frame, QPalette::Window, layout::FrameColour, QPalette::WindowText, layout::FrameTextColour);
 
-    for (int a = 0; a < m_form.Option1.count(); ++a) {
-        const OptionButton &element = m_form.Option1(a);
+    for (int a = 0; a < form().Option1.count(); ++a) {
+        const OptionButton &element = form().Option1(a);
         auto *button = new AuthorButton(toQString(element.caption()), frame);
         button->setObjectName(QString::fromStdString(element.elementName()));
         button->setGeometry(pixels(layout::authorButton(a)));
         // A radio button fills its background from the Button role.
         paint(button, QPalette::Button, layout::AuthorColours[std::size_t(a)], QPalette::WindowText,
               layout::AuthorTextColours[std::size_t(a)]);
-        connect(button, &AuthorButton::clicked, this,
-                [this, a] { act([this, a] { m_form.UserSelectsAuthor(a); }); });
-        connect(button, &AuthorButton::stepped, this, [this, a](int step) { stepAuthor(a, step); });
+        connect(button, &AuthorButton::clicked, this, [this, a] { follow(m_runner.chooseAuthor(a)); });
+        connect(button, &AuthorButton::stepped, this, [this, a](int step) {
+            const Outcome outcome = m_runner.stepAuthor(a, step);
+            follow(outcome);
+            if (outcome == Outcome::Changed)
+                m_authors[std::size_t(m_runner.view().author)]->setFocus(Qt::TabFocusReason);
+        });
         m_authors.push_back(button);
     }
 }
 
 void MainWindow::createTaleList(const QString &heading)
 {
-    const ListBox &tales = m_form.List1(0);
+    const ListBox &tales = form().List1(0);
     m_taleList = new TaleList(this);
     m_taleList->setObjectName(QString::fromStdString(tales.elementName()));
     m_taleList->setGeometry(pixels(layout::TaleList));
@@ -174,8 +178,9 @@ void MainWindow::createTaleList(const QString &heading)
     }
     connect(m_taleList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::onTaleSelectionChanged);
-    connect(m_taleList, &TaleList::reselected, this,
-            [this](int p) { act([this, p] { m_form.UserSelectsTale(p); }); });
+    connect(m_taleList, &TaleList::reselected, this, [this](int p) { follow(m_runner.chooseTale(p)); });
+    connect(m_taleList, &TaleList::keyPressed, this,
+            [this](ListKey key) { follow(m_runner.pressListKey(key, m_taleList->pageRows())); });
 }
 
 void MainWindow::onTaleSelectionChanged()
@@ -186,26 +191,15 @@ void MainWindow::onTaleSelectionChanged()
     if (selected.isEmpty())
         showForm(); // only the program clears the tale selection
     else
-        act([this, p = selected.first().row()] { m_form.UserSelectsTale(p); });
+        follow(m_runner.chooseTale(selected.first().row()));
 }
 
-void MainWindow::stepAuthor(int from, int step)
+void MainWindow::follow(Outcome outcome)
 {
-    const int to = authorAfter(from, step, int(m_authors.size()));
-    act([this, to] { m_form.UserSelectsAuthor(to); });
-    m_authors[std::size_t(to)]->setFocus(Qt::TabFocusReason);
-}
-
-template<typename Action>
-void MainWindow::act(Action action)
-{
-    try {
-        action();
-    } catch (const ControlError &error) {
-        fail(error);
-        return;
-    }
-    showForm();
+    if (outcome == Outcome::Changed)
+        showForm();
+    else if (outcome == Outcome::Ended)
+        fail();
 }
 
 void MainWindow::showForm()
@@ -213,7 +207,7 @@ void MainWindow::showForm()
     // Signals stay connected, so that the views repaint and notify screen
     // readers; this flag keeps our own updates from coming back as choices.
     const QScopedValueRollback showing(m_showing, true);
-    const View view = viewOf(m_form);
+    const View &view = m_runner.view();
 
     QString text = toQString(view.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -235,20 +229,20 @@ void MainWindow::showForm()
         m_taleList->item(m_namedTale)->setData(Qt::AccessibleTextRole, QVariant());
     if (view.tale >= 0 && view.author >= 0)
         m_taleList->item(view.tale)->setData(Qt::AccessibleTextRole,
-                                             toQString(chosenTaleName(m_form, view)));
+                                             toQString(m_runner.chosenTaleName()));
     m_namedTale = view.tale;
 
     QItemSelectionModel *selection = m_taleList->selectionModel();
     if (view.tale < 0)
         selection->clearSelection(); // keeps the current row and the scroll position
-    else
-        selection->select(m_taleList->model()->index(view.tale, 0),
-                          QItemSelectionModel::ClearAndSelect);
+    else // the cursor too, which the view scrolls to
+        selection->setCurrentIndex(m_taleList->model()->index(view.tale, 0),
+                                   QItemSelectionModel::ClearAndSelect);
 }
 
-void MainWindow::fail(const ControlError &error)
+void MainWindow::fail()
 {
-    QMessageBox::critical(this, windowTitle(), QString::fromUtf8(error.what()));
+    QMessageBox::critical(this, windowTitle(), QString::fromStdString(m_runner.errorMessage()));
     QCoreApplication::exit(RunTimeErrorExitCode);
 }
 

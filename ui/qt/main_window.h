@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "model/form.h"
+#include "ui/choice_runner.h"
 #include "ui/layout.h"
 
 class QLabel;
@@ -18,13 +18,11 @@ namespace quillomar {
 
 class TaleList;
 
-// Exit status after a failed control operation.
-constexpr int RunTimeErrorExitCode = 2;
-
-// The program's one window. It owns the form object and shows its state: the
-// output box, the author buttons and the tale list. A user's click or key
-// becomes UserSelectsAuthor / UserSelectsTale; afterwards the widgets are
-// brought in line with the form, and those updates are not taken for choices.
+// The program's one window. It owns the form object, through the runner of
+// the user's choices, and shows its state: the output box, the author buttons
+// and the tale list. A user's click or key goes to the runner; afterwards the
+// widgets are brought in line with its view, and those updates are not taken
+// for choices.
 // The hidden elements live only in the form object.
 class MainWindow : public QWidget
 {
@@ -33,7 +31,7 @@ class MainWindow : public QWidget
 public:
     explicit MainWindow(const Catalogue &catalogue = builtInCatalogue(), QWidget *parent = nullptr);
 
-    const Form &form() const { return m_form; }
+    const Form &form() const { return m_runner.form(); }
 
 private:
     void createOutputBox();
@@ -41,15 +39,12 @@ private:
     void createAuthorGroup();
     void createTaleList(const QString &heading);
     void onTaleSelectionChanged();
-    // Arrow key on author button `from`: chooses the next (+1) or previous (-1).
-    void stepAuthor(int from, int step);
-    // Runs one user action, then shows the form; a run-time error ends the program.
-    template<typename Action>
-    void act(Action action);
+    // Shows what a choice changed; a run-time error ends the program.
+    void follow(Outcome outcome);
     void showForm();
-    void fail(const ControlError &error);
+    void fail();
 
-    Form m_form;
+    ChoiceRunner m_runner;
     QPlainTextEdit *m_output;
     TaleList *m_taleList;
     std::vector<QRadioButton *> m_authors; // by author index

@@ -4,6 +4,7 @@
 #include "tale_list.h"
 
 #include <QAccessible>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -60,12 +61,25 @@ void TaleList::mousePressEvent(QMouseEvent *event)
         emit reselected(index.row());
 }
 
+int TaleList::pageRows() const
+{
+    const int row = sizeHintForRow(0);
+    return row > 0 ? viewport()->height() / row : 1;
+}
+
 void TaleList::keyPressEvent(QKeyEvent *event)
 {
-    // Without a cursor an arrow key goes to the first title; so does Space.
-    if (!currentIndex().isValid()
-        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select)) {
-        setCurrentIndex(model()->index(0, 0));
+    static const QHash<int, ListKey> keys { { Qt::Key_Up, ListKey::Up },
+                                            { Qt::Key_Down, ListKey::Down },
+                                            { Qt::Key_PageUp, ListKey::PageUp },
+                                            { Qt::Key_PageDown, ListKey::PageDown },
+                                            { Qt::Key_Home, ListKey::Home },
+                                            { Qt::Key_End, ListKey::End },
+                                            { Qt::Key_Space, ListKey::Space },
+                                            { Qt::Key_Select, ListKey::Space } };
+    const auto key = keys.constFind(event->key());
+    if (key != keys.cend() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit keyPressed(*key);
         return;
     }
     QListWidget::keyPressEvent(event);

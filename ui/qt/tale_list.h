@@ -5,12 +5,15 @@
 
 #include <QListWidget>
 
+#include "ui/choice_runner.h"
+
 namespace quillomar {
 
 // The tale list. The user can select a tale but never clear the selection,
 // and picking the selected tale again is reported, like any other choice.
-// Focus alone puts no cursor on a title: the first key (Down, Space) chooses
-// the first title, and a screen reader hears it chosen as the focus moves to it.
+// The moving keys are only reported: which title they choose is the runner's
+// rule. Focus alone puts no cursor on a title, and a screen reader hears the
+// chosen title as the focus moves to it.
 class TaleList : public QListWidget
 {
     Q_OBJECT
@@ -18,9 +21,13 @@ class TaleList : public QListWidget
 public:
     explicit TaleList(QWidget *parent = nullptr);
 
+    // How many titles the list shows at a time.
+    int pageRows() const;
+
 signals:
     // The user clicked the tale that was already selected.
     void reselected(int row);
+    void keyPressed(ListKey key);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,

@@ -1,74 +1,74 @@
 // SPDX-FileCopyrightText: 2026 Quillomar developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's way into the form object, as plain C functions: the page turns
-// clicks and keys into the two user actions and then mirrors the view. Texts
-// come back as NUL-terminated UTF-16.
+// The page's way into the runner of the user's choices, as plain C functions
+// (no embind: its loader needs eval, which the page's policy forbids). Each
+// choice answers with its Outcome as a number; the page then reads the view.
+// Texts come back as NUL-terminated UTF-16, the error's message as UTF-8.
 
 #include <emscripten/emscripten.h>
 
 #include <string>
 
-#include "model/form.h"
-#include "ui/view.h"
+#include "ui/choice_runner.h"
 
 using namespace quillomar;
 
 namespace {
 
-Form &form()
+ChoiceRunner &runner()
 {
-    static Form form;
-    return form;
+    static ChoiceRunner runner;
+    return runner;
 }
 
-View g_view = viewOf(form());
 std::u16string g_taleName;
-std::string g_error;
 
-// Runs one user action; 0, or the run-time error's number, whose message
-// quillomar_error() then gives.
-template<typename Action>
-int act(Action action)
+int outcome(Outcome value)
 {
-    try {
-        action();
-    } catch (const ControlError &error) {
-        g_error = error.what();
-        return error.number();
-    }
-    g_view = viewOf(form());
-    g_taleName = chosenTaleName(form(), g_view);
-    return 0;
+    if (value == Outcome::Changed)
+        g_taleName = runner().chosenTaleName();
+    return int(value);
 }
 
 } // namespace
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE int quillomar_select_author(int a)
+EMSCRIPTEN_KEEPALIVE int quillomar_choose_author(int a)
 {
-    return act([a] { form().UserSelectsAuthor(a); });
+    return outcome(runner().chooseAuthor(a));
 }
 
-EMSCRIPTEN_KEEPALIVE int quillomar_select_tale(int p)
+EMSCRIPTEN_KEEPALIVE int quillomar_choose_tale(int p)
 {
-    return act([p] { form().UserSelectsTale(p); });
+    return outcome(runner().chooseTale(p));
+}
+
+EMSCRIPTEN_KEEPALIVE int quillomar_step_author(int from, int step)
+{
+    return outcome(runner().stepAuthor(from, step));
+}
+
+// `key` is a ListKey.
+EMSCRIPTEN_KEEPALIVE int quillomar_press_list_key(int key, int pageRows)
+{
+    return outcome(runner().pressListKey(ListKey(key), pageRows));
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *quillomar_text()
 {
-    return g_view.text.c_str();
+    return runner().view().text.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int quillomar_author()
 {
-    return g_view.author;
+    return runner().view().author;
 }
 
 EMSCRIPTEN_KEEPALIVE int quillomar_tale()
 {
-    return g_view.tale;
+    return runner().view().tale;
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *quillomar_tale_name()
@@ -78,16 +78,11 @@ EMSCRIPTEN_KEEPALIVE const char16_t *quillomar_tale_name()
 
 EMSCRIPTEN_KEEPALIVE int quillomar_tab_stop()
 {
-    return authorTabStop(g_view);
-}
-
-EMSCRIPTEN_KEEPALIVE int quillomar_author_after(int from, int step)
-{
-    return authorAfter(from, step, form().Option1.count());
+    return authorTabStop(runner().view());
 }
 
 EMSCRIPTEN_KEEPALIVE const char *quillomar_error()
 {
-    return g_error.c_str();
+    return runner().errorMessage().c_str();
 }
 }

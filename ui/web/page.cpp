@@ -110,8 +110,7 @@ void writeHtml(std::ostream &out, const Form &form)
            "<link rel=\"manifest\" href=\"quillomar.webmanifest\">\n"
            "<link rel=\"icon\" href=\"quillomar-192.png\">\n"
            "<link rel=\"stylesheet\" href=\"quillomar.css\">\n"
-           "<script src=\"quillomar-core.js\" defer></script>\n"
-           "<script src=\"quillomar.js\" defer></script>\n"
+           "<script type=\"module\" src=\"quillomar.js\"></script>\n"
            "</head>\n<body>\n<main id=\"window\">\n";
     out << "<textarea id=\"" << elementId(form.Text1(0).elementName())
         << "\" readonly autofocus tabindex=\"" << tabIndex(layout::Focusable::Output)

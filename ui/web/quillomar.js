@@ -1,152 +1,172 @@
 // SPDX-FileCopyrightText: 2026 Quillomar developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The browser window over the form object: clicks and keys become the core's
-// two user actions, and after each the page mirrors the core's view. The page
-// itself, already filled, comes from the build.
-'use strict';
+// The browser window over the form object: clicks and keys go to the core's
+// runner of the user's choices, and after each the page mirrors its view.
+// The page itself, already filled, comes from the build.
 
-(() => {
-    const output = document.getElementById('Text1_0');
-    const firstLine = document.getElementById('first-line');
-    const tales = document.getElementById('List1_0');
-    const status = document.getElementById('status');
-    const radios = Array.from(document.querySelectorAll('#Frame1 input'));
-    let core = null;
-    let named = null; // the option that carries its author in its name
-    let pressedChosen = false; // the press fell on the chosen tale
-    let cursor = 0; // the title the list's cursor is on: the last chosen, or the first
+import Quillomar from './quillomar-core.js';
 
-    // The page's state on its root: "ready" once the core runs, "ended" after
-    // a run-time error, "unsupported" without WebAssembly.
-    function enter(state) {
-        document.documentElement.dataset.state = state;
-    }
+const output = document.getElementById('Text1_0');
+const firstLine = document.getElementById('first-line');
+const tales = document.getElementById('List1_0');
+const status = document.getElementById('status');
+const radios = Array.from(document.querySelectorAll('#Frame1 input'));
 
-    function say(message, state) {
-        status.textContent = message;
-        status.hidden = false;
-        enter(state);
-    }
+// What a choice did, as the core numbers it.
+const Unchanged = 0, Changed = 1, Ended = 2;
+// The tale list's keys, numbered as the core's ListKey.
+const listKeys = { ArrowUp: 0, ArrowDown: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5, ' ': 6 };
+// The author group's arrow keys: the previous or the next author.
+const authorSteps = { ArrowUp: -1, ArrowLeft: -1, ArrowDown: 1, ArrowRight: 1 };
 
-    // A control operation failed: as on the desktop, the message names the
-    // run-time error, and the program ends.
-    function fail(message) {
-        say(message, 'ended');
-        document.getElementById('window').inert = true;
-        core = null;
-    }
+// The core's runner, by name; null until it has loaded, and after it ended.
+function runnerOf(module) {
+  return {
+    chooseAuthor: (a) => module._quillomar_choose_author(a),
+    chooseTale: (p) => module._quillomar_choose_tale(p),
+    stepAuthor: (from, step) => module._quillomar_step_author(from, step),
+    pressListKey: (key, pageRows) => module._quillomar_press_list_key(key, pageRows),
+    view: () => ({
+      text: module.UTF16ToString(module._quillomar_text()),
+      author: module._quillomar_author(),
+      tale: module._quillomar_tale(),
+      taleName: module.UTF16ToString(module._quillomar_tale_name()),
+      tabStop: module._quillomar_tab_stop(),
+    }),
+    error: () => module.UTF8ToString(module._quillomar_error()),
+  };
+}
+let runner = null;
+let named = null; // the option that carries its author in its name
 
-    function act(action) {
-        if (!core)
-            return;
-        try {
-            const error = action();
-            if (error)
-                return fail(core.UTF8ToString(core._quillomar_error()));
-            show();
-        } catch (error) {
-            fail(String(error && error.message ? error.message : error));
-        }
-    }
+// The page's state on its root: "ready" once the core runs, "ended" after
+// a run-time error, "unsupported" without WebAssembly.
+function enter(state) {
+  document.documentElement.dataset.state = state;
+}
 
-    function show() {
-        const text = core.UTF16ToString(core._quillomar_text());
-        const author = core._quillomar_author();
-        const tale = core._quillomar_tale();
-        const stop = core._quillomar_tab_stop();
+function say(message, state) {
+  status.textContent = message;
+  status.hidden = false;
+  enter(state);
+}
 
-        // Setting the value puts the caret at the end; the report is read
-        // from its top.
-        output.value = text;
-        output.setSelectionRange(0, 0);
-        output.scrollTop = 0;
-        firstLine.textContent = text.split('\r\n', 1)[0];
+// A control operation failed: as on the desktop, the message names the
+// run-time error, and the program ends.
+function fail(message) {
+  say(message, 'ended');
+  document.getElementById('window').inert = true;
+  runner = null;
+}
 
-        radios.forEach((radio, a) => {
-            radio.checked = a === author;
-            radio.tabIndex = a === stop ? Number(radio.dataset.tab) : -1;
-        });
+// Runs one choice through the core and shows what it changed.
+function choose(choice) {
+  if (!runner)
+    return Unchanged;
+  let outcome;
+  try {
+    outcome = choice(runner);
+  } catch (error) {
+    fail(String(error && error.message ? error.message : error));
+    return Ended;
+  }
+  if (outcome === Ended)
+    fail(runner.error());
+  else if (outcome === Changed)
+    show(runner.view());
+  return outcome;
+}
 
-        if (named)
-            named.removeAttribute('aria-label');
-        tales.selectedIndex = tale;
-        named = tale >= 0 ? tales.options[tale] : null;
-        if (named) {
-            cursor = tale;
-            named.setAttribute('aria-label', core.UTF16ToString(core._quillomar_tale_name()));
-        }
-    }
+function show(view) {
+  // Setting the value puts the caret at the end; the report is read from
+  // its top.
+  output.value = view.text;
+  output.setSelectionRange(0, 0);
+  output.scrollTop = 0;
+  firstLine.textContent = view.text.split('\r\n', 1)[0];
 
-    function selectAuthor(a) {
-        act(() => core._quillomar_select_author(a));
-    }
+  radios.forEach((radio, a) => {
+    radio.checked = a === view.author;
+    radio.tabIndex = a === view.tabStop ? Number(radio.dataset.tab) : -1;
+  });
 
-    function selectTale(p) {
-        act(() => core._quillomar_select_tale(p));
-    }
+  if (named)
+    named.removeAttribute('aria-label');
+  tales.selectedIndex = view.tale;
+  named = view.tale >= 0 ? tales.options[view.tale] : null;
+  if (named)
+    named.setAttribute('aria-label', view.taleName);
+}
 
-    // Until the core is there, the controls keep the page's first state.
-    function unlessReady(event) {
-        if (!core)
-            event.preventDefault();
-    }
+// Until the core is there, the controls keep the page's first state.
+function unlessReady(event) {
+  if (!runner)
+    event.preventDefault();
+}
 
-    radios.forEach((radio, a) => {
-        // A click on the chosen author counts too: it clears the tale.
-        radio.addEventListener('click', event => {
-            unlessReady(event);
-            selectAuthor(a);
-        });
-        radio.addEventListener('keydown', event => {
-            const step = { ArrowUp: -1, ArrowLeft: -1, ArrowDown: 1, ArrowRight: 1 }[event.key];
-            if (!step || event.altKey || event.ctrlKey || event.metaKey)
-                return;
-            event.preventDefault();
-            if (!core)
-                return;
-            const to = core._quillomar_author_after(a, step);
-            selectAuthor(to);
-            radios[to].focus();
-        });
-    });
+function pageRows() {
+  const row = tales.options[0].getBoundingClientRect().height;
+  return row > 0 ? Math.floor(tales.clientHeight / row) : 1;
+}
 
-    tales.addEventListener('change', () => {
-        if (tales.selectedIndex >= 0)
-            selectTale(tales.selectedIndex);
-    });
-    tales.addEventListener('mousedown', event => {
-        unlessReady(event);
-        pressedChosen = event.target instanceof HTMLOptionElement && event.target.selected;
-    });
-    // Choosing the chosen tale again is a new choice, though the list sees no change.
-    tales.addEventListener('click', event => {
-        if (pressedChosen && event.target instanceof HTMLOptionElement && event.target.selected)
-            selectTale(event.target.index);
-        pressedChosen = false;
-    });
-    tales.addEventListener('keydown', event => {
-        if (!core) {
-            if (event.key !== 'Tab')
-                event.preventDefault();
-            return;
-        }
-        // With nothing chosen, Space chooses the title the cursor is on.
-        if (event.key === ' ' && tales.selectedIndex < 0) {
-            event.preventDefault();
-            selectTale(cursor);
-        }
-    });
+radios.forEach((radio, a) => {
+  // A click on the chosen author counts too: it clears the tale.
+  radio.addEventListener('click', (event) => {
+    unlessReady(event);
+    choose((core) => core.chooseAuthor(a));
+  });
+  radio.addEventListener('keydown', (event) => {
+    const step = authorSteps[event.key];
+    if (!step || event.altKey || event.ctrlKey || event.metaKey)
+      return;
+    event.preventDefault();
+    if (choose((core) => core.stepAuthor(a, step)) === Changed)
+      radios[runner.view().author].focus();
+  });
+});
 
-    const noWebAssembly = 'Този браузър не изпълнява WebAssembly, затова изборът на автор и приказка не работи.';
-    if (typeof WebAssembly !== 'object' || typeof Quillomar !== 'function')
-        return say(noWebAssembly, 'unsupported');
-    Quillomar().then(module => {
-        core = module;
-        show();
-        enter('ready');
-    }, () => say(noWebAssembly, 'unsupported'));
+tales.addEventListener('change', () => {
+  if (tales.selectedIndex >= 0)
+    choose((core) => core.chooseTale(tales.selectedIndex));
+});
+let pressedChosen = false; // the press fell on the chosen tale
+tales.addEventListener('mousedown', (event) => {
+  unlessReady(event);
+  pressedChosen = event.target instanceof HTMLOptionElement && event.target.selected;
+});
+// Choosing the chosen tale again is a new choice, though the list sees no change.
+tales.addEventListener('click', (event) => {
+  if (pressedChosen && event.target instanceof HTMLOptionElement && event.target.selected)
+    choose((core) => core.chooseTale(event.target.index));
+  pressedChosen = false;
+});
+// The moving keys choose what the core says, not what the browser would.
+tales.addEventListener('keydown', (event) => {
+  const key = listKeys[event.key];
+  if (key === undefined || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) {
+    if (event.key !== 'Tab')
+      unlessReady(event);
+    return;
+  }
+  event.preventDefault();
+  choose((core) => core.pressListKey(key, pageRows()));
+});
 
-    if ('serviceWorker' in navigator)
-        navigator.serviceWorker.register('sw.js').catch(() => { });
-})();
+const noWebAssembly =
+  'Този браузър не изпълнява WebAssembly, затова изборът на автор и приказка не работи.';
+async function start() {
+  if (typeof WebAssembly !== 'object')
+    return say(noWebAssembly, 'unsupported');
+  try {
+    runner = runnerOf(await Quillomar());
+  } catch {
+    return say(noWebAssembly, 'unsupported');
+  }
+  show(runner.view());
+  enter('ready');
+}
+start();
+
+if ('serviceWorker' in navigator)
+  navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -98,30 +98,21 @@ LRESULT MainWindow::handleAuthorMessage(HWND button, UINT message, WPARAM wParam
 LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_KEYDOWN:
-        // With nothing selected the first key chooses the first title, not
-        // the second; after an author choice cleared the selection, the keys
-        // carry on from the title chosen last, where the cursor stayed.
-        if (SendMessageW(m_tales, LB_GETCURSEL, 0, 0) == LB_ERR) {
-            const int cursor = int(SendMessageW(m_tales, LB_GETCARETINDEX, 0, 0));
-            const int last = int(SendMessageW(m_tales, LB_GETCOUNT, 0, 0)) - 1;
-            int p = -1;
-            if (!m_taleChosen && (wParam == VK_SPACE || wParam == VK_UP || wParam == VK_DOWN
-                                  || wParam == VK_HOME || wParam == VK_END || wParam == VK_PRIOR
-                                  || wParam == VK_NEXT))
-                p = 0;
-            else if (wParam == VK_SPACE)
-                p = cursor;
-            else if (wParam == VK_DOWN)
-                p = std::min(cursor + 1, last);
-            else if (wParam == VK_UP)
-                p = std::max(cursor - 1, 0);
-            if (p >= 0) {
-                chooseTale(p);
-                return 0;
-            }
+    case WM_KEYDOWN: {
+        // The moving keys choose what the runner says, not what the list would.
+        static constexpr std::pair<WPARAM, ListKey> keys[] {
+            { VK_UP, ListKey::Up },       { VK_DOWN, ListKey::Down }, { VK_PRIOR, ListKey::PageUp },
+            { VK_NEXT, ListKey::PageDown }, { VK_HOME, ListKey::Home }, { VK_END, ListKey::End },
+            { VK_SPACE, ListKey::Space },
+        };
+        const auto key = std::find_if(std::begin(keys), std::end(keys),
+                                      [wParam](const auto &entry) { return entry.first == wParam; });
+        if (key != std::end(keys) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
+            follow(m_runner.pressListKey(key->second, pageRows()));
+            return 0;
         }
         break;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         // Picking the selected title again counts as a choice too.
@@ -130,7 +121,7 @@ LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lP
                 && LOWORD(hit) == SendMessageW(m_tales, LB_GETCURSEL, 0, 0);
         const LRESULT result = callBase(m_tales, message, wParam, lParam);
         if (again)
-            chooseTale(LOWORD(hit));
+            follow(m_runner.chooseTale(LOWORD(hit)));
         return result;
     }
     case WM_MOUSEMOVE: {
@@ -166,24 +157,36 @@ void MainWindow::onCommand(int id, int code)
     if (id >= AuthorId && id < AuthorId + int(m_authors.size())) {
         // The second click of a double click is a click too.
         if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && !m_focusingAuthor)
-            act([this, a = id - AuthorId] { m_form.UserSelectsAuthor(a); });
+            follow(m_runner.chooseAuthor(id - AuthorId));
     } else if (id == TalesId && code == LBN_SELCHANGE) {
         const int p = int(SendMessageW(m_tales, LB_GETCURSEL, 0, 0));
         if (p >= 0)
-            chooseTale(p);
+            follow(m_runner.chooseTale(p));
     }
 }
 
 void MainWindow::stepAuthor(int from, int step)
 {
-    const int to = authorAfter(from, step, int(m_authors.size()));
-    act([this, to] { m_form.UserSelectsAuthor(to); });
-    SetFocus(m_authors[std::size_t(to)]);
+    const Outcome outcome = m_runner.stepAuthor(from, step);
+    follow(outcome);
+    if (outcome == Outcome::Changed)
+        SetFocus(m_authors[std::size_t(m_runner.view().author)]);
 }
 
-void MainWindow::chooseTale(int p)
+int MainWindow::pageRows() const
 {
-    act([this, p] { m_form.UserSelectsTale(p); });
+    RECT client;
+    GetClientRect(m_tales, &client);
+    const int row = int(SendMessageW(m_tales, LB_GETITEMHEIGHT, 0, 0));
+    return row > 0 ? client.bottom / row : 1;
+}
+
+void MainWindow::follow(Outcome outcome)
+{
+    if (outcome == Outcome::Changed)
+        showForm();
+    else if (outcome == Outcome::Ended)
+        fail();
 }
 
 } // namespace quillomar::win32

@@ -59,7 +59,7 @@ void ComRelease::operator()(IUnknown *object) const
     object->Release();
 }
 
-MainWindow::MainWindow(const Catalogue &catalogue) : m_form(catalogue) { }
+MainWindow::MainWindow(const Catalogue &catalogue) : m_runner(catalogue) { }
 
 MainWindow::~MainWindow()
 {
@@ -175,7 +175,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_DESTROY:
         if (!m_closedByOwner)
-            PostQuitMessage(m_failed ? RunTimeErrorExitCode : 0);
+            PostQuitMessage(m_runner.ended() ? RunTimeErrorExitCode : 0);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
@@ -200,22 +200,22 @@ void MainWindow::createControls()
             m_output = addControl(WC_EDITW, u"",
                                   WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
                                   WS_EX_CLIENTEDGE, OutputId);
-            m_title = addControl(WC_STATICW, m_form.Label1(0).caption(), label, 0, TitleId);
+            m_title = addControl(WC_STATICW, form().Label1(0).caption(), label, 0, TitleId);
             break;
         case layout::Focusable::Author: {
             HWND &button = m_authors[std::size_t(stop.index)];
-            button = addControl(WC_BUTTONW, m_form.Option1(stop.index).caption(),
+            button = addControl(WC_BUTTONW, form().Option1(stop.index).caption(),
                                 BS_RADIOBUTTON | (inGroup ? 0 : WS_GROUP), 0, AuthorId + stop.index);
             subclass(button);
             break;
         }
         case layout::Focusable::Tales: {
-            m_heading = addControl(WC_STATICW, m_form.Label1(1).caption(), label, 0, HeadingId);
+            m_heading = addControl(WC_STATICW, form().Label1(1).caption(), label, 0, HeadingId);
             m_tales = addControl(WC_LISTBOXW, u"",
                                  WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT
                                          | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                  WS_EX_CLIENTEDGE, TalesId);
-            const ListBox &tales = m_form.List1(0);
+            const ListBox &tales = form().List1(0);
             for (int p = 0; p < tales.listCount(); ++p)
                 SendMessageW(m_tales, LB_ADDSTRING, 0,
                              reinterpret_cast<LPARAM>(wide(tales.list(p)).c_str()));
@@ -225,7 +225,7 @@ void MainWindow::createControls()
         }
         inGroup = author;
     }
-    m_frame = addControl(WC_BUTTONW, m_form.Frame1.caption(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0, FrameId);
+    m_frame = addControl(WC_BUTTONW, form().Frame1.caption(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0, FrameId);
     subclass(m_frame);
 
     nameControls();
@@ -301,7 +301,7 @@ void MainWindow::nameControls()
     m_accessible->SetHwndPropStr(m_output, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
                                  wide(layout::OutputBoxName).c_str());
     m_accessible->SetHwndPropStr(m_tales, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                 wide(m_form.Label1(1).caption()).c_str());
+                                 wide(form().Label1(1).caption()).c_str());
 }
 
 // On a screen of other dots per inch: every control moves and takes a font
@@ -456,7 +456,7 @@ void MainWindow::drawTitle(const DRAWITEMSTRUCT &item)
     const Colours colours = win32::coloursOf(item.itemState & ODS_SELECTED ? Part::ChosenTale : Part::Tales,
                                              0, m_highContrast);
     FillRect(item.hDC, &item.rcItem, brushOf(colours));
-    const std::wstring text = wide(m_form.List1(0).list(int(item.itemID)));
+    const std::wstring text = wide(form().List1(0).list(int(item.itemID)));
     RECT label = item.rcItem;
     label.left += 2;
     SetTextColor(item.hDC, colours.text);
@@ -502,7 +502,7 @@ void MainWindow::paintFrame(HDC dc)
 // without a BN_CLICKED or LBN_SELCHANGE that could be taken for a choice.
 void MainWindow::showForm()
 {
-    const View view = viewOf(m_form);
+    const View &view = m_runner.view();
     SetWindowTextW(m_output, wide(view.text).c_str());
     SendMessageW(m_output, WM_VSCROLL, SB_TOP, 0);
     if (m_accessible) {
@@ -522,13 +522,11 @@ void MainWindow::showForm()
     }
 
     SendMessageW(m_tales, LB_SETCURSEL, WPARAM(view.tale), 0); // -1 keeps the scroll position
-    m_taleChosen = m_taleChosen || view.tale >= 0;
 }
 
-void MainWindow::fail(const ControlError &error)
+void MainWindow::fail()
 {
-    m_failed = true;
-    MessageBoxW(m_hwnd, fromUtf8(error.what()).c_str(), wide(layout::Caption).c_str(),
+    MessageBoxW(m_hwnd, fromUtf8(m_runner.errorMessage()).c_str(), wide(layout::Caption).c_str(),
                 MB_OK | MB_ICONERROR);
     DestroyWindow(m_hwnd);
 }

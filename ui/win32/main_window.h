@@ -15,13 +15,10 @@
 
 #include "colours.h"
 
-#include "model/form.h"
+#include "ui/choice_runner.h"
 #include "ui/layout.h"
 
 namespace quillomar::win32 {
-
-// Exit status after a failed control operation.
-constexpr int RunTimeErrorExitCode = 2;
 
 // COM objects are released with their owner.
 struct ComRelease
@@ -60,7 +57,7 @@ public:
     bool create(HINSTANCE instance, int show);
 
     HWND hwnd() const { return m_hwnd; }
-    const Form &form() const { return m_form; }
+    const Form &form() const { return m_runner.form(); }
     int dpi() const { return m_dpi; }
 
     // The visible controls, for the tests.
@@ -119,27 +116,14 @@ private:
     // A new theme, system colours or High Contrast setting: draws everything anew.
     void followSystemColours();
     void stepAuthor(int from, int step);
-    void chooseTale(int p);
-
-    // Runs one user action, then shows the form; a run-time error ends the program.
-    template<typename Action>
-    void act(Action action)
-    {
-        if (m_failed)
-            return;
-        try {
-            action();
-        } catch (const ControlError &error) {
-            fail(error);
-            return;
-        }
-        showForm();
-    }
-
+    // How many titles the tale list shows at a time.
+    int pageRows() const;
+    // Shows what a choice changed; a run-time error ends the program.
+    void follow(Outcome outcome);
     void showForm();
-    void fail(const ControlError &error);
+    void fail();
 
-    Form m_form;
+    ChoiceRunner m_runner;
     HWND m_hwnd = nullptr;
     HWND m_output = nullptr;
     HWND m_title = nullptr;
@@ -152,9 +136,7 @@ private:
     HWND m_lastFocus = nullptr; // where the focus goes back when the window is activated
     int m_dpi = 96;
     int m_hoveredTale = -1; // the title under the mouse, for its tip
-    bool m_taleChosen = false; // a tale was chosen once: the list's cursor is the user's
     bool m_focusingAuthor = false; // a radio button taking the focus, not a click
-    bool m_failed = false; // a control operation failed: the program ends with status 2
     bool m_closedByOwner = false;
     bool m_highContrast = false; // only the system's colours
     std::wstring m_tooltipText;

@@ -1,0 +1,151 @@
+// SPDX-FileCopyrightText: 2026 Quillomar developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/choice_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace quillomar {
+namespace {
+
+using test::selectedAuthor;
+
+constexpr int Tales = 48;
+constexpr int PageRows = 5; // a page moves four titles on
+
+TEST(ChoiceRunnerTest, FocusAloneGivesNoCursorAndTheFirstKeyChoosesTheFirstTitle)
+{
+    // Down would otherwise skip the first title; End goes to the last.
+    const struct
+    {
+        ListKey key;
+        int tale;
+    } firsts[] = { { ListKey::Down, 0 },     { ListKey::Space, 0 }, { ListKey::Up, 0 },
+                   { ListKey::PageDown, 0 }, { ListKey::PageUp, 0 }, { ListKey::Home, 0 },
+                   { ListKey::End, Tales - 1 } };
+    for (const auto &first : firsts) {
+        SCOPED_TRACE(int(first.key));
+        ChoiceRunner runner;
+        EXPECT_EQ(runner.taleCursor(), -1);
+        EXPECT_EQ(runner.pressListKey(first.key, PageRows), Outcome::Changed);
+        EXPECT_EQ(runner.form().List1(0).listIndex(), first.tale);
+        EXPECT_EQ(runner.view(), viewOf(runner.form()));
+        EXPECT_EQ(runner.taleCursor(), first.tale);
+    }
+}
+
+TEST(ChoiceRunnerTest, ListKeysMoveFromTheLastChosenTaleAndStopAtTheEnds)
+{
+    ChoiceRunner runner;
+    runner.chooseTale(10);
+    const struct
+    {
+        ListKey key;
+        int tale;
+    } steps[] = { { ListKey::Down, 11 },     { ListKey::Up, 10 },  { ListKey::PageDown, 14 },
+                  { ListKey::PageUp, 10 },   { ListKey::PageUp, 6 }, { ListKey::PageUp, 2 },
+                  { ListKey::PageUp, 0 },    { ListKey::End, Tales - 1 },
+                  { ListKey::PageUp, Tales - 5 }, { ListKey::PageDown, Tales - 1 },
+                  { ListKey::Home, 0 } };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(int(step.key));
+        EXPECT_EQ(runner.pressListKey(step.key, PageRows), Outcome::Changed);
+        EXPECT_EQ(runner.form().List1(0).listIndex(), step.tale);
+    }
+    // At an end, or on the chosen tale, a key chooses nothing and writes no report.
+    for (ListKey key : { ListKey::Up, ListKey::Home, ListKey::PageUp, ListKey::Space }) {
+        SCOPED_TRACE(int(key));
+        EXPECT_EQ(runner.pressListKey(key, PageRows), Outcome::Unchanged);
+    }
+}
+
+TEST(ChoiceRunnerTest, AnAuthorChoiceClearsTheTaleButNotTheCursor)
+{
+    ChoiceRunner runner;
+    runner.chooseTale(20);
+    runner.chooseAuthor(2);
+    EXPECT_EQ(runner.view().tale, -1);
+    EXPECT_EQ(runner.taleCursor(), 20);
+    // Space chooses the title under the cursor again, Down the next one.
+    EXPECT_EQ(runner.pressListKey(ListKey::Space, PageRows), Outcome::Changed);
+    EXPECT_EQ(runner.view().tale, 20);
+    runner.chooseAuthor(2);
+    EXPECT_EQ(runner.pressListKey(ListKey::Down, PageRows), Outcome::Changed);
+    EXPECT_EQ(runner.view().tale, 21);
+}
+
+TEST(ChoiceRunnerTest, RepeatedClicksCountAgain)
+{
+    // The window writes the report again and shows it from its top.
+    ChoiceRunner runner;
+    EXPECT_EQ(runner.chooseTale(5), Outcome::Changed);
+    EXPECT_EQ(runner.chooseTale(5), Outcome::Changed);
+    EXPECT_EQ(runner.chooseAuthor(runner.view().author), Outcome::Changed);
+    EXPECT_EQ(runner.chooseAuthor(runner.view().author), Outcome::Changed);
+    EXPECT_EQ(runner.view().tale, -1);
+}
+
+TEST(ChoiceRunnerTest, ArrowsStepRoundTheAuthorGroup)
+{
+    ChoiceRunner runner;
+    const struct
+    {
+        int from, step, to;
+    } steps[] = { { 0, 1, 1 }, { 7, 1, 8 }, { 8, 1, 0 }, { 0, -1, 8 }, { 5, -1, 4 } };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(std::to_string(step.from) + " by " + std::to_string(step.step));
+        EXPECT_EQ(runner.stepAuthor(step.from, step.step), Outcome::Changed);
+        EXPECT_EQ(runner.view().author, step.to);
+        EXPECT_EQ(selectedAuthor(runner.form()), step.to);
+    }
+}
+
+TEST(ChoiceRunnerTest, ChosenTaleNameCarriesItsAuthorWithoutPadding)
+{
+    ChoiceRunner runner;
+    EXPECT_EQ(runner.chosenTaleName(), u"");
+    // Tale 1 belongs to author 3, whose caption ends in a space.
+    runner.chooseAuthor(3);
+    EXPECT_EQ(runner.chosenTaleName(), u"");
+    const Catalogue &c = builtInCatalogue();
+    for (int p = 0; p < Tales; ++p) {
+        if (c.tales[std::size_t(p)].authorIndex == u"3") {
+            runner.chooseTale(p);
+            EXPECT_EQ(runner.chosenTaleName().substr(runner.chosenTaleName().find(u", автор: ")),
+                      u", автор: Братя Грим");
+            break;
+        }
+    }
+}
+
+TEST(ChoiceRunnerTest, ARunTimeErrorEndsEveryChoiceAfterIt)
+{
+    // The first tale names a tenth author, who has no button.
+    Catalogue broken = builtInCatalogue();
+    std::vector<Tale> tales(broken.tales.begin(), broken.tales.end());
+    tales[0].authorIndex = u"9";
+    broken.tales = tales;
+    ChoiceRunner runner(broken);
+    runner.chooseAuthor(4);
+    const View before = runner.view();
+
+    EXPECT_EQ(runner.chooseTale(0), Outcome::Ended);
+    EXPECT_TRUE(runner.ended());
+    EXPECT_EQ(runner.errorNumber(), NoSuchElement);
+    EXPECT_NE(runner.errorMessage().find("Option1(9)"), std::string::npos) << runner.errorMessage();
+    // The window shows what it showed; nothing reaches the form any more.
+    EXPECT_EQ(runner.view(), before);
+    EXPECT_EQ(runner.chooseAuthor(1), Outcome::Unchanged);
+    EXPECT_EQ(runner.chooseTale(3), Outcome::Unchanged);
+    EXPECT_EQ(runner.stepAuthor(1, 1), Outcome::Unchanged);
+    EXPECT_EQ(runner.pressListKey(ListKey::Down, PageRows), Outcome::Unchanged);
+    EXPECT_EQ(selectedAuthor(runner.form()), 4);
+}
+
+} // namespace
+} // namespace quillomar
