@@ -14,19 +14,20 @@ JOBS ?= $(shell nproc)
 # To build and run: compiler, CMake, Qt with its Wayland platform plugin,
 # GoogleTest, the fonts and Qt's Bulgarian strings. The tests add Xvfb, a
 # private D-Bus session, the Debian package, desktop-file and AppStream
-# checkers, Qt's private headers (to listen as a screen reader does) and two
-# font families for the font fallback; the benchmarks Google Benchmark.
+# checkers, Qt's private headers (to listen as a screen reader does), two
+# font families for the font fallback and clang-format for the code's layout;
+# the benchmarks Google Benchmark.
 # Each target installs what it needs in one apt-get run.
 PACKAGES := g++ cmake libgtest-dev qt6-base-dev libx11-dev fonts-liberation qt6-translations-l10n \
 	qt6-wayland
 TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream lintian \
-	qt6-base-private-dev fonts-dejavu-core fonts-paratype
+	qt6-base-private-dev fonts-dejavu-core fonts-paratype clang-format
 BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon imagemagick
 # The Windows program: MinGW-w64 for 64 and 32 bits, GoogleTest's sources for
 # its tests, wixl for its installers, and Wine to run them (64-bit only:
-# Debian's 32-bit Wine needs the i386 architecture).
+# Debian's 32-bit Wine needs the i386 architecture), and xwininfo to see its windows.
 WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wixl
-WINE_PACKAGES := wine64 xvfb dbus-daemon
+WINE_PACKAGES := wine64 xvfb dbus-daemon x11-utils
 
 # The browser edition: emscripten for the core, and for its tests Debian's
 # Chromium driven through chromedriver from Python, with Pillow to read its
@@ -94,12 +95,13 @@ web: PACKAGES := $(WEB_PACKAGES)
 web: deps
 	$(build-web)
 
-# Linux, then Windows: the 64-bit program's tests under Wine (tools/with-wine
+# The code's layout, Linux, then Windows: the 64-bit program's tests under Wine (tools/with-wine
 # gives them a private X server and Wine prefix), the 32-bit one's as a file;
 # then the browser edition in headless Chromium.
 test: PACKAGES += $(TEST_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES) $(WEB_PACKAGES) \
 	$(WEB_TEST_PACKAGES)
 test: build
+	tools/check-format
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -O ctest.log
 	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DQUILLOMAR_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)

@@ -28,6 +28,16 @@ entries() {
         | tr -d '\r' | grep -B1 -A30 'DisplayName *REG_SZ *Quillomar$'
 }
 shortcut() { find "$drive" -name Quillomar.lnk 2>/dev/null; }
+# Whether the program's window shows on the X server while process $1 lives.
+window_timeout=30
+window_appears() {
+    for _ in $(seq $((window_timeout * 10))); do
+        kill -0 "$1" 2>/dev/null || return 1
+        xwininfo -root -tree 2>/dev/null | grep -q '"www.prikazki.example   Quillomar"' && return 0
+        sleep 0.1
+    done
+    return 1
+}
 
 msiexec "$msi" /i && pass "msiexec /i $(basename "$msi")" || fail "msiexec /i"
 for file in quillomar.exe LICENSE.txt; do
@@ -46,17 +56,25 @@ find "$drive/windows/Installer" -name quillomar.ico | grep -q . && pass "Apps & 
 link=$(shortcut)
 if [ -n "$link" ] && { strings -a "$link"; strings -a -el "$link"; } | grep -qi 'Program Files\\Quillomar\\quillomar.exe'; then
     pass "Start-menu shortcut to Program Files\\Quillomar\\quillomar.exe"
-    wine64 'C:\Program Files\Quillomar\quillomar.exe' &
+    # Wine's own errors go to the log too, to say why if it ends early.
+    WINEDEBUG=err+all,fixme-all wine64 'C:\Program Files\Quillomar\quillomar.exe' \
+        >"$work/program.log" 2>&1 &
     program=$!
-    sleep 3
-    if kill -0 $program 2>/dev/null; then
+    if window_appears $program; then
+        pass "the program's window appears"
         wine64 taskkill /IM quillomar.exe >/dev/null 2>&1 # asks its window to close
         wait $program
         status=$?
         [ $status -eq 0 ] && pass "the program starts and closes with status 0" \
             || fail "the program ended with status $status"
+    elif kill -0 $program 2>/dev/null; then
+        fail "no window within ${window_timeout}s; the program still runs"
+        kill $program
+        wait $program
     else
-        fail "the program did not stay open"
+        wait $program
+        fail "the program ended with status $? before its window appeared; it wrote:"
+        cat "$work/program.log"
     fi
 else
     fail "no Start-menu shortcut to the program"
