@@ -57,7 +57,8 @@ void measureAction(benchmark::State &state, Action action)
     for (auto _ : state)
         action(form);
     const long growth = liveAllocations - live, made = allAllocations - all;
-    state.counters["allocs/action"] = double(made) / double(std::max<std::int64_t>(state.iterations(), 1));
+    state.counters["allocs/action"]
+            = double(made) / double(std::max<std::int64_t>(state.iterations(), 1));
     state.counters["live growth"] = double(growth);
 }
 

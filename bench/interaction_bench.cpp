@@ -77,7 +77,9 @@ int main(int argc, char *argv[])
     quillomar::MainWindow window;
     PaintCounter counter;
     painted = &counter;
-    window.findChild<QPlainTextEdit *>(QStringLiteral("Text1(0)"))->viewport()->installEventFilter(&counter);
+    window.findChild<QPlainTextEdit *>(QStringLiteral("Text1(0)"))
+            ->viewport()
+            ->installEventFilter(&counter);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -100,7 +102,8 @@ int main(int argc, char *argv[])
     }
     list->setFocus();
     list->scrollToItem(list->item(0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
     for (int round = 0; round < 4; ++round) {
         for (const Qt::Key key : { Qt::Key_Down, Qt::Key_Up }) {
             for (int p = 1; p < list->count(); ++p)

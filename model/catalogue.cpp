@@ -9,6 +9,9 @@ namespace quillomar {
 
 namespace {
 
+// The catalogue is data, one entry per line, as long as the entry is.
+// clang-format off
+
 // Stored in Bulgarian alphabetical order; trailing spaces are part of the text.
 constexpr std::array<std::u16string_view, 9> Authors = {
     u"Александър Пушкин",
@@ -84,6 +87,8 @@ constexpr std::array<Tale, 48> Tales = { {
     { u"Цар Дроздобрад", u"3" },
     { u"Юначното петле", u"1" },
 } };
+
+// clang-format on
 
 constexpr Catalogue BuiltIn = {
     Authors,

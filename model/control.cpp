@@ -8,8 +8,7 @@ namespace quillomar {
 ControlError::ControlError(int number, const std::string &what)
     : std::runtime_error("Грешка по време на изпълнение " + std::to_string(number) + ": " + what),
       m_number(number)
-{
-}
+{ }
 
 std::string Control::elementName() const
 {

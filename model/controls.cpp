@@ -7,8 +7,7 @@ namespace quillomar {
 
 ListBox::ListBox(const EventSource &array, int index, std::vector<std::u16string> items)
     : Control(array, index), m_items(std::move(items))
-{
-}
+{ }
 
 const std::u16string &ListBox::list(int position) const
 {
@@ -45,8 +44,7 @@ void ListBox::click(int position)
 OptionButton::OptionButton(const EventSource &array, int index, OptionGroup &group,
                            std::u16string caption)
     : Control(array, index), m_group(&group), m_caption(std::move(caption))
-{
-}
+{ }
 
 void OptionButton::setValue(bool value)
 {

@@ -67,8 +67,7 @@ class TextBox : public Control
 public:
     TextBox(const EventSource &array, int index, std::u16string text)
         : Control(array, index), m_text(std::move(text))
-    {
-    }
+    { }
 
     const std::u16string &text() const { return m_text; }
     void setText(std::u16string text) { m_text = std::move(text); }
@@ -82,8 +81,7 @@ class Label : public Control
 public:
     Label(const EventSource &array, int index, std::u16string caption)
         : Control(array, index), m_caption(std::move(caption))
-    {
-    }
+    { }
 
     const std::u16string &caption() const { return m_caption; }
 

@@ -129,8 +129,10 @@ TEST(CatalogueTest, BiographiesStateTheFacts)
         { 8, u"едва през 1683", false },
     };
     for (const auto &fact : facts) {
-        SCOPED_TRACE(testing::Message() << "author " << fact.author << ", fact " << (&fact - facts));
-        EXPECT_EQ(form.List1(2).list(fact.author).find(fact.text) != std::u16string::npos, fact.said);
+        SCOPED_TRACE(testing::Message()
+                     << "author " << fact.author << ", fact " << (&fact - facts));
+        EXPECT_EQ(form.List1(2).list(fact.author).find(fact.text) != std::u16string::npos,
+                  fact.said);
     }
     // As every Bulgarian edition of her books writes her name ("Пипи Дългото
     // чорапче", "Карлсон, който живее на покрива"), and as her biography does.

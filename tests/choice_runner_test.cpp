@@ -25,8 +25,8 @@ TEST(ChoiceRunnerTest, FocusAloneGivesNoCursorAndTheFirstKeyChoosesTheFirstTitle
     {
         ListKey key;
         int tale;
-    } firsts[] = { { ListKey::Down, 0 },     { ListKey::Space, 0 }, { ListKey::Up, 0 },
-                   { ListKey::PageDown, 0 }, { ListKey::PageUp, 0 }, { ListKey::Home, 0 },
+    } firsts[] = { { ListKey::Down, 0 },       { ListKey::Space, 0 },  { ListKey::Up, 0 },
+                   { ListKey::PageDown, 0 },   { ListKey::PageUp, 0 }, { ListKey::Home, 0 },
                    { ListKey::End, Tales - 1 } };
     for (const auto &first : firsts) {
         SCOPED_TRACE(int(first.key));
@@ -47,10 +47,16 @@ TEST(ChoiceRunnerTest, ListKeysMoveFromTheLastChosenTaleAndStopAtTheEnds)
     {
         ListKey key;
         int tale;
-    } steps[] = { { ListKey::Down, 11 },     { ListKey::Up, 10 },  { ListKey::PageDown, 14 },
-                  { ListKey::PageUp, 10 },   { ListKey::PageUp, 6 }, { ListKey::PageUp, 2 },
-                  { ListKey::PageUp, 0 },    { ListKey::End, Tales - 1 },
-                  { ListKey::PageUp, Tales - 5 }, { ListKey::PageDown, Tales - 1 },
+    } steps[] = { { ListKey::Down, 11 },
+                  { ListKey::Up, 10 },
+                  { ListKey::PageDown, 14 },
+                  { ListKey::PageUp, 10 },
+                  { ListKey::PageUp, 6 },
+                  { ListKey::PageUp, 2 },
+                  { ListKey::PageUp, 0 },
+                  { ListKey::End, Tales - 1 },
+                  { ListKey::PageUp, Tales - 5 },
+                  { ListKey::PageDown, Tales - 1 },
                   { ListKey::Home, 0 } };
     for (const auto &step : steps) {
         SCOPED_TRACE(int(step.key));

@@ -19,7 +19,8 @@ inline std::vector<std::u16string> crlfLines(const std::u16string &text)
 {
     std::vector<std::u16string> lines;
     std::size_t start = 0;
-    for (std::size_t end; (end = text.find(u"\r\n", start)) != std::u16string::npos; start = end + 2)
+    for (std::size_t end; (end = text.find(u"\r\n", start)) != std::u16string::npos;
+         start = end + 2)
         lines.push_back(text.substr(start, end - start));
     if (start != text.size())
         lines.push_back(text.substr(start) + u"<no CR LF>");
@@ -59,7 +60,8 @@ inline double drawnContrast(const std::vector<layout::Rgb> &pixels)
     std::vector<std::pair<int, int>> counts; // colour as 0xRRGGBB, count
     for (const layout::Rgb &p : pixels) {
         const int key = p.red << 16 | p.green << 8 | p.blue;
-        auto it = std::find_if(counts.begin(), counts.end(), [key](auto &c) { return c.first == key; });
+        auto it = std::find_if(counts.begin(), counts.end(),
+                               [key](auto &c) { return c.first == key; });
         if (it == counts.end())
             counts.emplace_back(key, 1);
         else
@@ -67,9 +69,11 @@ inline double drawnContrast(const std::vector<layout::Rgb> &pixels)
     }
     if (counts.empty())
         return 1;
-    const int key = std::max_element(counts.begin(), counts.end(),
-                                      [](auto &x, auto &y) { return x.second < y.second; })->first;
-    const layout::Rgb background { std::uint8_t(key >> 16), std::uint8_t(key >> 8), std::uint8_t(key) };
+    const int key = std::max_element(counts.begin(), counts.end(), [](auto &x, auto &y) {
+                        return x.second < y.second;
+                    })->first;
+    const layout::Rgb background { std::uint8_t(key >> 16), std::uint8_t(key >> 8),
+                                   std::uint8_t(key) };
     double best = 1;
     for (const layout::Rgb &p : pixels)
         best = std::max(best, contrastRatio(background, p));

@@ -7,7 +7,8 @@
 
 namespace quillomar {
 
-ChoiceRunner::ChoiceRunner(const Catalogue &catalogue) : m_form(catalogue), m_view(viewOf(m_form)) { }
+ChoiceRunner::ChoiceRunner(const Catalogue &catalogue) : m_form(catalogue), m_view(viewOf(m_form))
+{ }
 
 template<typename Action>
 Outcome ChoiceRunner::run(Action action)
@@ -52,13 +53,25 @@ Outcome ChoiceRunner::pressListKey(ListKey key, int pageRows)
         p = last;
     else if (m_cursor >= 0) {
         switch (key) {
-        case ListKey::Up: p = m_cursor - 1; break;
-        case ListKey::Down: p = m_cursor + 1; break;
-        case ListKey::PageUp: p = m_cursor - page; break;
-        case ListKey::PageDown: p = m_cursor + page; break;
-        case ListKey::Home: p = 0; break;
+        case ListKey::Up:
+            p = m_cursor - 1;
+            break;
+        case ListKey::Down:
+            p = m_cursor + 1;
+            break;
+        case ListKey::PageUp:
+            p = m_cursor - page;
+            break;
+        case ListKey::PageDown:
+            p = m_cursor + page;
+            break;
+        case ListKey::Home:
+            p = 0;
+            break;
         case ListKey::End:
-        case ListKey::Space: p = m_cursor; break;
+        case ListKey::Space:
+            p = m_cursor;
+            break;
         }
     }
     p = std::clamp(p, 0, std::max(last, 0));

@@ -27,9 +27,10 @@ HWND add(HWND window, const wchar_t *windowClass, const std::u16string &text, DW
 {
     HWND control = CreateWindowExW(
             extendedStyle, windowClass, win32::wide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-            layout::toPixels(origin.left + place.left, dpi), layout::toPixels(origin.top + place.top, dpi),
-            layout::toPixels(place.width, dpi), layout::toPixels(place.height, dpi), window, nullptr,
-            GetModuleHandleW(nullptr), nullptr);
+            layout::toPixels(origin.left + place.left, dpi),
+            layout::toPixels(origin.top + place.top, dpi), layout::toPixels(place.width, dpi),
+            layout::toPixels(place.height, dpi), window, nullptr, GetModuleHandleW(nullptr),
+            nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
@@ -38,7 +39,8 @@ HWND add(HWND window, const wchar_t *windowClass, const std::u16string &text, DW
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    const INITCOMMONCONTROLSEX controls { sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
+    const INITCOMMONCONTROLSEX controls { sizeof(controls),
+                                          ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
     InitCommonControlsEx(&controls);
     const Form form;
     const layout::Rgb &lilac = layout::WindowColour;
@@ -57,17 +59,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     HWND window = CreateWindowExW(0, L"Controls", win32::wide(layout::Caption).c_str(), style,
                                   CW_USEDEFAULT, CW_USEDEFAULT, rect.right - rect.left,
                                   rect.bottom - rect.top, nullptr, nullptr, instance, nullptr);
-    font = CreateFontW(-MulDiv(layout::FontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       VARIABLE_PITCH | FF_ROMAN, win32::wide(layout::FontFamily).c_str());
+    font = CreateFontW(-MulDiv(layout::FontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                       FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN,
+                       win32::wide(layout::FontFamily).c_str());
 
     const DWORD label = SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
-    add(window, WC_EDITW, form.Text1(0).text(), WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
-        WS_EX_CLIENTEDGE, layout::OutputBox);
+    add(window, WC_EDITW, form.Text1(0).text(),
+        WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE, layout::OutputBox);
     add(window, WC_STATICW, form.Label1(0).caption(), label, 0, layout::Title);
     for (int a = 0; a < form.Option1.count(); ++a)
-        add(window, WC_BUTTONW, form.Option1(a).caption(), BS_RADIOBUTTON, 0, layout::authorButton(a),
-            layout::Frame);
+        add(window, WC_BUTTONW, form.Option1(a).caption(), BS_RADIOBUTTON, 0,
+            layout::authorButton(a), layout::Frame);
     add(window, WC_STATICW, form.Label1(1).caption(), label, 0, layout::TaleHeading);
     HWND tales = add(window, WC_LISTBOXW, u"", WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
                      WS_EX_CLIENTEDGE, layout::TaleList);

@@ -69,7 +69,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "close_window: cannot open the display\n");
         return 1;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[4]));
+    const auto deadline
+            = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[4]));
     Window window = 0;
     while (!(window = findWindow(display, argv[1]))) {
         if (std::chrono::steady_clock::now() > deadline) {
@@ -82,7 +83,8 @@ int main(int argc, char *argv[])
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
     if (attributes.width != std::atoi(argv[2]) || attributes.height != std::atoi(argv[3])) {
-        std::fprintf(stderr, "close_window: window is %dx%d\n", attributes.width, attributes.height);
+        std::fprintf(stderr, "close_window: window is %dx%d\n", attributes.width,
+                     attributes.height);
         return 2;
     }
 

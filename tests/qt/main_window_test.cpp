@@ -195,7 +195,8 @@ void MainWindowTest::coloursFillTheBackgrounds()
     for (const auto &s : samples) {
         const QColor seen = window.pixelColor(s.widget->mapTo(m_window, s.point) * ratio);
         QVERIFY2(seen == s.colour,
-                 qPrintable(s.widget->objectName() + ": " + seen.name() + " for " + s.colour.name()));
+                 qPrintable(s.widget->objectName() + ": " + seen.name() + " for "
+                            + s.colour.name()));
     }
 }
 
@@ -213,8 +214,8 @@ void MainWindowTest::everyTextStandsOutInLightAndDarkThemes()
     const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
     if (dark) {
         QPalette palette(QColor(49, 54, 59), QColor(35, 38, 41));
-        for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                          QPalette::HighlightedText })
+        for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text,
+                                          QPalette::ButtonText, QPalette::HighlightedText })
             palette.setColor(role, QColor(252, 252, 252));
         palette.setColor(QPalette::Base, QColor(27, 30, 32));
         palette.setColor(QPalette::Highlight, QColor(61, 174, 233));
@@ -229,14 +230,17 @@ void MainWindowTest::everyTextStandsOutInLightAndDarkThemes()
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
-                rgb.push_back({ std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()) });
+                rgb.push_back(
+                        { std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()) });
             }
         }
         return rgb;
     };
     const auto expectStandsOut = [&](const QString &what, QWidget *widget, QRect rect = {}) {
-        const double ratio = test::drawnContrast(pixels(widget, rect.isNull() ? widget->rect() : rect));
-        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(ratio, 0, 'f', 2)));
+        const double ratio
+                = test::drawnContrast(pixels(widget, rect.isNull() ? widget->rect() : rect));
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(ratio, 0, 'f', 2)));
     };
     const auto titleRect = [this](int p) { return tales()->visualItemRect(tales()->item(p)); };
     const auto authorRect = [this](int a, QStyle::SubElement element) {
@@ -248,7 +252,8 @@ void MainWindowTest::everyTextStandsOutInLightAndDarkThemes()
 
     expectStandsOut(QStringLiteral("title"), control(QStringLiteral("Label1(0)")));
     expectStandsOut(QStringLiteral("tale heading"), control(QStringLiteral("Label1(1)")));
-    expectStandsOut(QStringLiteral("frame caption"), control(QStringLiteral("Frame1")), { 0, 0, 200, 18 });
+    expectStandsOut(QStringLiteral("frame caption"), control(QStringLiteral("Frame1")),
+                    { 0, 0, 200, 18 });
     for (int a = 0; a < 9; ++a)
         expectStandsOut(QStringLiteral("author %1").arg(a), author(a),
                         authorRect(a, QStyle::SE_RadioButtonContents));
@@ -277,8 +282,12 @@ void MainWindowTest::everyTextStandsOutInLightAndDarkThemes()
 
 QList<QWidget *> MainWindowTest::visibleControls() const
 {
-    return { output(), tales(), control(QStringLiteral("Label1(0)")),
-             control(QStringLiteral("Label1(1)")), control(QStringLiteral("Frame1")), author(0),
+    return { output(),
+             tales(),
+             control(QStringLiteral("Label1(0)")),
+             control(QStringLiteral("Label1(1)")),
+             control(QStringLiteral("Frame1")),
+             author(0),
              author(8) };
 }
 
@@ -286,7 +295,8 @@ void MainWindowTest::fontIsTimesNewRomanOrItsStandIn()
 {
     for (QWidget *widget : visibleControls()) {
         const QString family = QFontInfo(widget->font()).family();
-        QVERIFY2(family == QLatin1String("Times New Roman") || family == QLatin1String("Liberation Serif"),
+        QVERIFY2(family == QLatin1String("Times New Roman")
+                         || family == QLatin1String("Liberation Serif"),
                  qPrintable(family));
     }
 }
@@ -633,7 +643,8 @@ void MainWindowTest::runTimeErrorIsShownAndEndsTheProgram()
     QTimer::singleShot(5000, list, [] { QCoreApplication::exit(-1); }); // never hang
     const int status = QCoreApplication::exec();
     QCOMPARE(status, RunTimeErrorExitCode);
-    QVERIFY2(message.contains(QLatin1String("340")) && message.contains(QLatin1String("Option1(9)")),
+    QVERIFY2(message.contains(QLatin1String("340"))
+                     && message.contains(QLatin1String("Option1(9)")),
              qPrintable(message));
 }
 
@@ -643,9 +654,8 @@ void MainWindowTest::everyControlHasAnAccessibleName()
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         return accessible ? accessible->text(QAccessible::Name) : QString();
     };
-    const auto role = [](QWidget *widget) {
-        return QAccessible::queryAccessibleInterface(widget)->role();
-    };
+    const auto role
+            = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget)->role(); };
     QVERIFY(!name(output()).isEmpty());
     QCOMPARE(role(output()), QAccessible::EditableText);
     QCOMPARE(name(tales()), QStringLiteral("Приказка"));
@@ -678,7 +688,9 @@ std::vector<HeardEvent> heard;
 
 void MainWindowTest::screenReaderHearsWhereItIsAndWhatWasChosen()
 {
-    const auto interface = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
+    const auto interface = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget);
+    };
     QCOMPARE(interface(m_window)->role(), QAccessible::Window);
     // The frame names the group once, not each of its buttons again.
     QCOMPARE(interface(control(QStringLiteral("Frame1")))->text(QAccessible::Name),
@@ -691,7 +703,8 @@ void MainWindowTest::screenReaderHearsWhereItIsAndWhatWasChosen()
         heard.push_back({ event->type(), event->object(), event->child() });
     });
     // As if a screen reader were listening: Qt sends some events only then.
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility *platform
+            = QGuiApplicationPrivate::platformIntegration()->accessibility();
     platform->setActive(true);
     const auto lastFocus = [] {
         auto it = std::find_if(heard.rbegin(), heard.rend(),
@@ -708,8 +721,10 @@ void MainWindowTest::screenReaderHearsWhereItIsAndWhatWasChosen()
     QCOMPARE(lastFocus().child, 1);
     QAccessibleInterface *item = interface(tales())->child(1);
     QVERIFY(item->state().selected);
-    QCOMPARE(item->text(QAccessible::Name), QStringLiteral("Белоснежка и Червенорозка, автор: Братя Грим"));
-    QCOMPARE(interface(tales())->child(0)->text(QAccessible::Name), QStringLiteral("Безценното камъче"));
+    QCOMPARE(item->text(QAccessible::Name),
+             QStringLiteral("Белоснежка и Червенорозка, автор: Братя Грим"));
+    QCOMPARE(interface(tales())->child(0)->text(QAccessible::Name),
+             QStringLiteral("Безценното камъче"));
     QCOMPARE(interface(output())->text(QAccessible::Description),
              QStringLiteral("Избран автор: Братя Грим "));
     // Entering the list again: the chosen title is the last thing focused.

@@ -44,13 +44,12 @@ void MonkeyTest::randomClicksAndKeysNeverBreakTheWindow()
     const int sessions = 75, steps = 40;
     QRandomGenerator rng(seed);
 
-    static const Qt::Key keys[] = { Qt::Key_Up,   Qt::Key_Down,     Qt::Key_Left,
-                                    Qt::Key_Right, Qt::Key_Tab,     Qt::Key_Backtab,
-                                    Qt::Key_Space, Qt::Key_Home,    Qt::Key_End,
-                                    Qt::Key_PageUp, Qt::Key_PageDown };
-    static const Qt::KeyboardModifiers modifiers[] = { Qt::NoModifier, Qt::NoModifier,
-                                                       Qt::NoModifier, Qt::ControlModifier,
-                                                       Qt::ShiftModifier };
+    static const Qt::Key keys[] = { Qt::Key_Up,  Qt::Key_Down,    Qt::Key_Left,    Qt::Key_Right,
+                                    Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space,   Qt::Key_Home,
+                                    Qt::Key_End, Qt::Key_PageUp,  Qt::Key_PageDown };
+    static const Qt::KeyboardModifiers modifiers[]
+            = { Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ControlModifier,
+                Qt::ShiftModifier };
     int clicks = 0, presses = 0, sessionsWithChoice = 0;
     for (int session = 0; session < sessions; ++session) {
         auto window = std::make_unique<MainWindow>();
@@ -62,7 +61,8 @@ void MonkeyTest::randomClicksAndKeysNeverBreakTheWindow()
         bool chosen = false;
 
         for (int step = 0; step < steps; ++step) {
-            const Qt::KeyboardModifiers modifier = modifiers[rng.bounded(int(std::size(modifiers)))];
+            const Qt::KeyboardModifiers modifier
+                    = modifiers[rng.bounded(int(std::size(modifiers)))];
             QString action;
             // With no tale selected, Down in the list chooses the first title
             // while no title has the cursor, or the cursor's title if no one
@@ -91,7 +91,8 @@ void MonkeyTest::randomClicksAndKeysNeverBreakTheWindow()
                     unchosenCursor = std::max(cursor, 0);
                 const int author = authorOf(focus);
                 if (author >= 0 && key >= Qt::Key_Left && key <= Qt::Key_Down)
-                    expectedAuthor = (author + (key == Qt::Key_Left || key == Qt::Key_Up ? 8 : 1)) % 9;
+                    expectedAuthor
+                            = (author + (key == Qt::Key_Left || key == Qt::Key_Up ? 8 : 1)) % 9;
                 QTest::keyClick(focus ? focus : window.get(), key, modifier);
                 action = QStringLiteral("key %1").arg(QKeySequence(key).toString());
                 ++presses;
@@ -113,14 +114,21 @@ void MonkeyTest::randomClicksAndKeysNeverBreakTheWindow()
             chosen = chosen || author >= 0;
             QVERIFY2(author >= (chosen ? 0 : -1), qPrintable(where + QString::number(author)));
             QVERIFY2(expectedAuthor < 0 || author == expectedAuthor,
-                     qPrintable(where + QStringLiteral("author %1, expected %2").arg(author).arg(expectedAuthor)));
+                     qPrintable(where
+                                + QStringLiteral("author %1, expected %2")
+                                          .arg(author)
+                                          .arg(expectedAuthor)));
             if (author >= 0) {
-                const std::u16string first = u"Избран автор: " + form.Option1(author).caption() + u"\r\n";
+                const std::u16string first
+                        = u"Избран автор: " + form.Option1(author).caption() + u"\r\n";
                 QVERIFY2(form.Text1(0).text().starts_with(first), qPrintable(where + "report"));
             }
             const int tale = form.List1(0).listIndex();
             QVERIFY2(unchosenCursor < 0 || tale == unchosenCursor,
-                     qPrintable(where + QStringLiteral("tale %1, expected %2").arg(tale).arg(unchosenCursor)));
+                     qPrintable(where
+                                + QStringLiteral("tale %1, expected %2")
+                                          .arg(tale)
+                                          .arg(unchosenCursor)));
             if (tale >= 0)
                 chosenTales.insert(tale);
         }

@@ -19,7 +19,9 @@ inline View shownView(const MainWindow &window)
 {
     View view;
     const auto *output = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1(0)"));
-    view.text = output->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdU16String();
+    view.text = output->toPlainText()
+                        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
+                        .toStdU16String();
     for (int a = 0; a < window.form().Option1.count(); ++a) {
         if (window.findChild<QRadioButton *>(QStringLiteral("Option1(%1)").arg(a))->isChecked())
             view.author = view.author == -1 ? a : -2;
@@ -38,7 +40,9 @@ inline QString differencesFromForm(const MainWindow &window)
     if (shown.text != expected.text)
         return QStringLiteral("output box: ") + QString::fromStdU16String(shown.text).left(60);
     if (shown.author != expected.author)
-        return QStringLiteral("author %1 checked, form has %2").arg(shown.author).arg(expected.author);
+        return QStringLiteral("author %1 checked, form has %2")
+                .arg(shown.author)
+                .arg(expected.author);
     if (shown.tale != expected.tale)
         return QStringLiteral("tale %1 selected, form has %2").arg(shown.tale).arg(expected.tale);
     if (window.form().clickGuard() != GuardIdle)

@@ -34,8 +34,8 @@ public:
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     }
 };
-[[maybe_unused]] testing::Environment *const environment =
-        testing::AddGlobalTestEnvironment(new Win32Environment);
+[[maybe_unused]] testing::Environment *const environment
+        = testing::AddGlobalTestEnvironment(new Win32Environment);
 
 // Drives the real window with real mouse and keyboard input, and checks that
 // the controls show what the form object holds.
@@ -78,10 +78,7 @@ protected:
     }
     int tale() const { return m_window.form().List1(0).listIndex(); }
     int author() const { return test::selectedAuthor(m_window.form()); }
-    void expectControlsShowForm() const
-    {
-        EXPECT_EQ(test::differencesFromForm(m_window), "");
-    }
+    void expectControlsShowForm() const { EXPECT_EQ(test::differencesFromForm(m_window), ""); }
     // Where `control` lies in the window's client area.
     RECT placeOf(HWND control) const
     {
@@ -165,7 +162,8 @@ TEST_F(Win32WindowTest, ColoursCaptionAndFixedBorder)
     for (int a = 0; a < 9; ++a) {
         RECT button;
         GetClientRect(m_window.author(a), &button);
-        EXPECT_EQ(pixelOf(m_window.author(a), { button.right - 3, 2 }), authors[a]) << "author " << a;
+        EXPECT_EQ(pixelOf(m_window.author(a), { button.right - 3, 2 }), authors[a])
+                << "author " << a;
     }
     ReleaseDC(m_window.hwnd(), dc);
 }
@@ -199,13 +197,17 @@ TEST_F(Win32WindowTest, FrameIsBrownToItsEdgesThemedOrNot)
     for (const bool themed : { true, false }) {
         if (!themed)
             SetWindowTheme(m_window.frame(), L"", L"");
-        RedrawWindow(m_window.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(m_window.hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         pump(m_window);
         const RECT frame = clientOf(m_window.frame());
         HDC dc = GetDC(m_window.frame());
-        const POINT points[] = { { 3, frame.bottom / 2 },          { frame.right - 4, frame.bottom / 2 },
-                                 { frame.right / 2, frame.bottom - 4 }, { frame.right - 20, 3 },
-                                 { 3, frame.bottom - 4 },          { frame.right - 4, frame.bottom - 4 } };
+        const POINT points[] = { { 3, frame.bottom / 2 },
+                                 { frame.right - 4, frame.bottom / 2 },
+                                 { frame.right / 2, frame.bottom - 4 },
+                                 { frame.right - 20, 3 },
+                                 { 3, frame.bottom - 4 },
+                                 { frame.right - 4, frame.bottom - 4 } };
         for (const POINT &p : points)
             EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB(128, 64, 0))
                     << (themed ? "themed" : "classic") << " at " << p.x << "," << p.y;
@@ -221,8 +223,8 @@ public:
     {
         for (std::size_t i = 0; i < std::size(Elements); ++i)
             m_saved[i] = GetSysColor(Elements[i]);
-        const COLORREF dark[] = { RGB(32, 32, 32), RGB(255, 255, 255), RGB(43, 43, 43),
-                                  RGB(255, 255, 255), RGB(0, 120, 215), RGB(255, 255, 255) };
+        const COLORREF dark[] = { RGB(32, 32, 32),    RGB(255, 255, 255), RGB(43, 43, 43),
+                                  RGB(255, 255, 255), RGB(0, 120, 215),   RGB(255, 255, 255) };
         SetSysColors(int(std::size(Elements)), Elements, dark);
     }
     ~DarkSystemColours() { SetSysColors(int(std::size(Elements)), Elements, m_saved); }
@@ -274,12 +276,14 @@ TEST_F(Win32WindowTest, EveryTextStandsOutInLightAndDarkColours)
 TEST(Win32Colours, HighContrastTakesTheSystemsColoursOnly)
 {
     using win32::Part;
-    for (const Part part : { Part::Window, Part::Label, Part::Frame, Part::Author, Part::Tales, Part::Output }) {
+    for (const Part part :
+         { Part::Window, Part::Label, Part::Frame, Part::Author, Part::Tales, Part::Output }) {
         for (int a = 0; a < 9; ++a) {
             const win32::Colours colours = win32::coloursOf(part, a, true);
             ASSERT_GE(colours.systemBackground, 0) << int(part);
             EXPECT_EQ(colours.background, GetSysColor(colours.systemBackground));
-            EXPECT_TRUE(colours.text == GetSysColor(COLOR_WINDOWTEXT) || colours.text == GetSysColor(COLOR_BTNTEXT));
+            EXPECT_TRUE(colours.text == GetSysColor(COLOR_WINDOWTEXT)
+                        || colours.text == GetSysColor(COLOR_BTNTEXT));
         }
     }
     // Without it the output box alone keeps them.
@@ -318,11 +322,15 @@ TEST_F(Win32WindowTest, TabFollowsTheTabIndicesWithOneStopForTheGroup)
         }
         return order;
     };
-    EXPECT_EQ(tabs(3), (std::vector<HWND> { m_window.author(0), m_window.taleList(), m_window.outputBox() }));
+    EXPECT_EQ(
+            tabs(3),
+            (std::vector<HWND> { m_window.author(0), m_window.taleList(), m_window.outputBox() }));
     EXPECT_EQ(author(), -1); // passing through chose nothing
     EXPECT_EQ(tale(), -1);
     clickTale(33); // author 6, after the list
-    EXPECT_EQ(tabs(3), (std::vector<HWND> { m_window.author(6), m_window.outputBox(), m_window.taleList() }));
+    EXPECT_EQ(
+            tabs(3),
+            (std::vector<HWND> { m_window.author(6), m_window.outputBox(), m_window.taleList() }));
     EXPECT_EQ(tabs(2, true), (std::vector<HWND> { m_window.outputBox(), m_window.author(6) }));
     // There the arrow keys choose, round the group.
     press(VK_DOWN);
@@ -360,7 +368,8 @@ TEST_F(Win32WindowTest, TalesByClickAndArrowKeysSelectTheirAuthors)
     clickTale(33);
     EXPECT_EQ(author(), 6);
     EXPECT_EQ(GetFocus(), m_window.taleList());
-    EXPECT_EQ(crlfLines(test::windowText(m_window.outputBox())).back(), u"Приключенията на Пинокио");
+    EXPECT_EQ(crlfLines(test::windowText(m_window.outputBox())).back(),
+              u"Приключенията на Пинокио");
     for (int p = 34; p < 48; ++p) {
         press(VK_DOWN);
         ASSERT_EQ(tale(), p);
@@ -417,7 +426,8 @@ TEST_F(Win32WindowTest, ClippedTitlesShowWholeOnHover)
     RECT client;
     GetClientRect(list, &client);
     HDC dc = GetDC(list);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const HGDIOBJ old
+            = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
     const std::wstring title = L"Приказка за мъртвата царкиня и за седемте юнаци ";
     SIZE extent;
     GetTextExtentPoint32W(dc, title.c_str(), int(title.size()), &extent);

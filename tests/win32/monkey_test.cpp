@@ -21,7 +21,8 @@ namespace {
 // QUILLOMAR_SEED replays another sequence; a failure names seed and step.
 TEST(Win32MonkeyTest, RandomClicksAndKeysNeverBreakTheWindow)
 {
-    const INITCOMMONCONTROLSEX controls { sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
+    const INITCOMMONCONTROLSEX controls { sizeof(controls),
+                                          ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
     InitCommonControlsEx(&controls);
     const char *seedText = std::getenv("QUILLOMAR_SEED");
     const unsigned seed = seedText ? unsigned(std::strtoul(seedText, nullptr, 10)) : 20261208u;
@@ -35,7 +36,8 @@ TEST(Win32MonkeyTest, RandomClicksAndKeysNeverBreakTheWindow)
     RECT client;
     GetClientRect(window.hwnd(), &client);
 
-    const WORD keys[] = { VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_TAB, VK_SPACE, VK_HOME, VK_END, VK_PRIOR, VK_NEXT };
+    const WORD keys[] = { VK_UP,    VK_DOWN, VK_LEFT, VK_RIGHT, VK_TAB,
+                          VK_SPACE, VK_HOME, VK_END,  VK_PRIOR, VK_NEXT };
     for (int step = 0; step < 400; ++step) {
         std::string action;
         if (below(2) == 0) {

@@ -26,7 +26,8 @@ QtMessageHandler qtMessageHandler = nullptr;
 // Whether Qt's Wayland platform plugin (package qt6-wayland) is installed.
 bool waylandPluginInstalled()
 {
-    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath)
+                         + QStringLiteral("/platforms"));
     return !platforms.entryList({ QStringLiteral("libqwayland*") }, QDir::Files).isEmpty();
 }
 
@@ -57,7 +58,8 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
         why += "; ";
     }
     const char *display = std::getenv("DISPLAY");
-    why += display ? QByteArray("cannot connect to DISPLAY=") + display : QByteArray("DISPLAY is not set");
+    why += display ? QByteArray("cannot connect to DISPLAY=") + display
+                   : QByteArray("DISPLAY is not set");
     std::fprintf(stderr, "quillomar: no display available (%s)\n", why.constData());
     std::_Exit(NoDisplayExitCode);
 }

@@ -35,11 +35,13 @@ protected:
         QStylePainter painter(this);
         QStyleOptionButton option;
         initStyleOption(&option);
-        const bool focusMark = option.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+        const bool focusMark = option.state.testFlags(QStyle::State_HasFocus
+                                                      | QStyle::State_KeyboardFocusChange);
         option.state &= ~QStyle::State_HasFocus;
         painter.drawControl(QStyle::CE_RadioButton, option);
         if (focusMark)
-            drawFocusMark(painter, style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this),
+            drawFocusMark(painter,
+                          style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this),
                           palette().color(foregroundRole()));
     }
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }

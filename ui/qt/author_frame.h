@@ -32,8 +32,8 @@ protected:
         initStyleOption(&option);
         option.text = m_caption;
         option.textColor = palette().color(QPalette::WindowText); // not the style's pick
-        option.subControls = (option.subControls | QStyle::SC_GroupBoxLabel)
-                & ~QStyle::SC_GroupBoxFrame;
+        option.subControls
+                = (option.subControls | QStyle::SC_GroupBoxLabel) & ~QStyle::SC_GroupBoxFrame;
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
     }
 

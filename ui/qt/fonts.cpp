@@ -81,8 +81,9 @@ QFont controlFont()
     }
     static bool told = false;
     if (!told)
-        qWarning("quillomar: no Times New Roman or other serif font with Cyrillic letters; using %s",
-                 qPrintable(QFontInfo(font).family()));
+        qWarning(
+                "quillomar: no Times New Roman or other serif font with Cyrillic letters; using %s",
+                qPrintable(QFontInfo(font).family()));
     told = true;
     return font;
 }

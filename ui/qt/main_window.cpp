@@ -50,7 +50,8 @@ QString toQString(std::u16string_view text)
 // program's window.
 QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()) && object->isWidgetType())
+    if (className == QLatin1String(MainWindow::staticMetaObject.className())
+        && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
@@ -71,9 +72,9 @@ void paint(QWidget *widget, QPalette::ColorRole role, const layout::Rgb &backgro
 } // namespace
 
 MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                      | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                      | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_runner(catalogue)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(windowAccessible), true);
@@ -126,7 +127,8 @@ QLabel *MainWindow::addLabel(const Label &element, const layout::Twips &rect)
     label->setObjectName(QString::fromStdString(element.elementName()));
     label->setGeometry(pixels(rect));
     label->setAlignment(Qt::AlignCenter);
-    paint(label, QPalette::Window, layout::LabelColour, QPalette::WindowText, layout::LabelTextColour);
+    paint(label, QPalette::Window, layout::LabelColour, QPalette::WindowText,
+          layout::LabelTextColour);
     return label;
 }
 
@@ -135,7 +137,8 @@ void MainWindow::createAuthorGroup()
     auto *frame = new AuthorFrame(toQString(form().Frame1.caption()), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(pixels(layout::Frame));
-    paint(frame, QPalette::Window, layout::FrameColour, QPalette::WindowText, layout::FrameTextColour);
+    paint(frame, QPalette::Window, layout::FrameColour, QPalette::WindowText,
+          layout::FrameTextColour);
 
     for (int a = 0; a < form().Option1.count(); ++a) {
         const OptionButton &element = form().Option1(a);
@@ -145,7 +148,8 @@ void MainWindow::createAuthorGroup()
         // A radio button fills its background from the Button role.
         paint(button, QPalette::Button, layout::AuthorColours[std::size_t(a)], QPalette::WindowText,
               layout::AuthorTextColours[std::size_t(a)]);
-        connect(button, &AuthorButton::clicked, this, [this, a] { follow(m_runner.chooseAuthor(a)); });
+        connect(button, &AuthorButton::clicked, this,
+                [this, a] { follow(m_runner.chooseAuthor(a)); });
         connect(button, &AuthorButton::stepped, this, [this, a](int step) {
             const Outcome outcome = m_runner.stepAuthor(a, step);
             follow(outcome);
@@ -167,7 +171,8 @@ void MainWindow::createTaleList(const QString &heading)
     m_taleList->setTextElideMode(Qt::ElideNone);
     m_taleList->setUniformItemSizes(true);
     m_taleList->setAccessibleName(heading);
-    paint(m_taleList, QPalette::Base, layout::TaleListColour, QPalette::Text, layout::TaleListTextColour);
+    paint(m_taleList, QPalette::Base, layout::TaleListColour, QPalette::Text,
+          layout::TaleListTextColour);
     QPalette palette = m_taleList->palette();
     palette.setColor(QPalette::Highlight, colour(layout::SelectedTaleColour));
     palette.setColor(QPalette::HighlightedText, colour(layout::SelectedTaleTextColour));
@@ -178,7 +183,8 @@ void MainWindow::createTaleList(const QString &heading)
     }
     connect(m_taleList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::onTaleSelectionChanged);
-    connect(m_taleList, &TaleList::reselected, this, [this](int p) { follow(m_runner.chooseTale(p)); });
+    connect(m_taleList, &TaleList::reselected, this,
+            [this](int p) { follow(m_runner.chooseTale(p)); });
     connect(m_taleList, &TaleList::keyPressed, this,
             [this](ListKey key) { follow(m_runner.pressListKey(key, m_taleList->pageRows())); });
 }

@@ -69,14 +69,12 @@ int TaleList::pageRows() const
 
 void TaleList::keyPressEvent(QKeyEvent *event)
 {
-    static const QHash<int, ListKey> keys { { Qt::Key_Up, ListKey::Up },
-                                            { Qt::Key_Down, ListKey::Down },
-                                            { Qt::Key_PageUp, ListKey::PageUp },
-                                            { Qt::Key_PageDown, ListKey::PageDown },
-                                            { Qt::Key_Home, ListKey::Home },
-                                            { Qt::Key_End, ListKey::End },
-                                            { Qt::Key_Space, ListKey::Space },
-                                            { Qt::Key_Select, ListKey::Space } };
+    static const QHash<int, ListKey> keys {
+        { Qt::Key_Up, ListKey::Up },         { Qt::Key_Down, ListKey::Down },
+        { Qt::Key_PageUp, ListKey::PageUp }, { Qt::Key_PageDown, ListKey::PageDown },
+        { Qt::Key_Home, ListKey::Home },     { Qt::Key_End, ListKey::End },
+        { Qt::Key_Space, ListKey::Space },   { Qt::Key_Select, ListKey::Space }
+    };
     const auto key = keys.constFind(event->key());
     if (key != keys.cend() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         emit keyPressed(*key);

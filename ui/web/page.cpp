@@ -27,12 +27,22 @@ std::string html(std::u16string_view text)
     std::string out;
     for (char c : utf8(text)) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\r': break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\r':
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -71,8 +81,8 @@ std::string twips(int value)
 
 std::string box(const layout::Twips &rect)
 {
-    return "left: " + twips(rect.left) + "; top: " + twips(rect.top) + "; width: "
-            + twips(rect.width) + "; height: " + twips(rect.height) + ";";
+    return "left: " + twips(rect.left) + "; top: " + twips(rect.top)
+            + "; width: " + twips(rect.width) + "; height: " + twips(rect.height) + ";";
 }
 
 std::string colours(const layout::Rgb &background, const layout::Rgb &text)
@@ -166,7 +176,8 @@ void writeCss(std::ostream &out, const Form &form)
         << "#" << elementId(form.Label1(1).elementName()) << " { " << box(layout::TaleHeading)
         << " }\n"
         << "#Frame1 { " << box(layout::Frame) << " padding: 0; border: 0; "
-        << colours(layout::FrameColour, layout::FrameTextColour) << " }\n"
+        << colours(layout::FrameColour, layout::FrameTextColour)
+        << " }\n"
         // The border runs through the caption's middle, as a group box's does.
         << "#Frame1::before { content: \"\"; position: absolute; inset: " << length(9) << " "
         << length(2) << " " << length(2) << "; border: 1px solid currentColor; }\n"
@@ -182,17 +193,19 @@ void writeCss(std::ostream &out, const Form &form)
             << colours(layout::AuthorColours[std::size_t(a)],
                        layout::AuthorTextColours[std::size_t(a)])
             << " }\n";
-    out << "#" << elementId(form.List1(0).elementName()) << " { " << box(layout::TaleList)
-        << " " << colours(layout::TaleListColour, layout::TaleListTextColour)
+    out << "#" << elementId(form.List1(0).elementName()) << " { " << box(layout::TaleList) << " "
+        << colours(layout::TaleListColour, layout::TaleListTextColour)
         << " border: 1px solid #808080; padding: 0; overflow-x: hidden; outline-offset: -2px; }\n"
-        << "option { padding: 0 " << length(3) << "; white-space: pre; }\n"
+        << "option { padding: 0 " << length(3)
+        << "; white-space: pre; }\n"
         // In a focused list Chromium forces its own colours on the chosen
         // option (black text, on phones): a gradient and the text fill
         // colour still win.
-        << "option:checked { " << colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour)
+        << "option:checked { "
+        << colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour)
         << " background-image: linear-gradient(" << hex(layout::SelectedTaleColour) << ", "
-        << hex(layout::SelectedTaleColour) << "); -webkit-text-fill-color: "
-        << hex(layout::SelectedTaleTextColour) << "; }\n"
+        << hex(layout::SelectedTaleColour)
+        << "); -webkit-text-fill-color: " << hex(layout::SelectedTaleTextColour) << "; }\n"
         << "#" << elementId(form.Text1(0).elementName()) << " { " << box(layout::OutputBox)
         << " color-scheme: light dark; background: Field; color: FieldText; resize: none; "
            "overflow-y: scroll; border: 1px solid #808080; padding: "
@@ -243,7 +256,8 @@ int main(int argc, char **argv)
     const std::string dir = argv[1];
     const std::string name = argv[2];
     const Form form;
-    const bool written = writeFile(dir + "/index.html", [&](std::ostream &out) { writeHtml(out, form); })
+    const bool written
+            = writeFile(dir + "/index.html", [&](std::ostream &out) { writeHtml(out, form); })
             && writeFile(dir + "/quillomar.css", [&](std::ostream &out) { writeCss(out, form); })
             && writeFile(dir + "/quillomar.webmanifest",
                          [&](std::ostream &out) { writeManifest(out, name); });

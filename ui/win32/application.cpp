@@ -11,7 +11,8 @@ namespace quillomar::win32 {
 
 int run(HINSTANCE instance, int show, const std::function<void(HWND)> &shown)
 {
-    const INITCOMMONCONTROLSEX controls { sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
+    const INITCOMMONCONTROLSEX controls { sizeof(controls),
+                                          ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
     InitCommonControlsEx(&controls);
     // Screen readers' names for the controls go through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -57,8 +57,9 @@ LRESULT MainWindow::handleControlMessage(HWND control, UINT message, WPARAM wPar
     case WM_SETTEXT:
     case WM_UPDATEUISTATE: {
         // The button draws itself straight away on these: draw it again, our way.
-        const LRESULT result = control == m_frame ? callBase(control, message, wParam, lParam)
-                                                  : handleAuthorMessage(control, message, wParam, lParam);
+        const LRESULT result = control == m_frame
+                ? callBase(control, message, wParam, lParam)
+                : handleAuthorMessage(control, message, wParam, lParam);
         RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return result;
     }
@@ -101,12 +102,14 @@ LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_KEYDOWN: {
         // The moving keys choose what the runner says, not what the list would.
         static constexpr std::pair<WPARAM, ListKey> keys[] {
-            { VK_UP, ListKey::Up },       { VK_DOWN, ListKey::Down }, { VK_PRIOR, ListKey::PageUp },
-            { VK_NEXT, ListKey::PageDown }, { VK_HOME, ListKey::Home }, { VK_END, ListKey::End },
+            { VK_UP, ListKey::Up },        { VK_DOWN, ListKey::Down },
+            { VK_PRIOR, ListKey::PageUp }, { VK_NEXT, ListKey::PageDown },
+            { VK_HOME, ListKey::Home },    { VK_END, ListKey::End },
             { VK_SPACE, ListKey::Space },
         };
-        const auto key = std::find_if(std::begin(keys), std::end(keys),
-                                      [wParam](const auto &entry) { return entry.first == wParam; });
+        const auto key
+                = std::find_if(std::begin(keys), std::end(keys),
+                               [wParam](const auto &entry) { return entry.first == wParam; });
         if (key != std::end(keys) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
             follow(m_runner.pressListKey(key->second, pageRows()));
             return 0;
@@ -117,8 +120,8 @@ LRESULT MainWindow::handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_LBUTTONDBLCLK: {
         // Picking the selected title again counts as a choice too.
         const LRESULT hit = SendMessageW(m_tales, LB_ITEMFROMPOINT, 0, lParam);
-        const bool again = HIWORD(hit) == 0
-                && LOWORD(hit) == SendMessageW(m_tales, LB_GETCURSEL, 0, 0);
+        const bool again
+                = HIWORD(hit) == 0 && LOWORD(hit) == SendMessageW(m_tales, LB_GETCURSEL, 0, 0);
         const LRESULT result = callBase(m_tales, message, wParam, lParam);
         if (again)
             follow(m_runner.chooseTale(LOWORD(hit)));
@@ -144,7 +147,8 @@ LRESULT MainWindow::onNotify(const NMHDR &header)
     auto &info = const_cast<NMTTDISPINFOW &>(reinterpret_cast<const NMTTDISPINFOW &>(header));
     m_tooltipText.clear();
     if (m_hoveredTale >= 0) {
-        m_tooltipText.resize(std::size_t(SendMessageW(m_tales, LB_GETTEXTLEN, WPARAM(m_hoveredTale), 0)));
+        m_tooltipText.resize(
+                std::size_t(SendMessageW(m_tales, LB_GETTEXTLEN, WPARAM(m_hoveredTale), 0)));
         SendMessageW(m_tales, LB_GETTEXT, WPARAM(m_hoveredTale),
                      reinterpret_cast<LPARAM>(m_tooltipText.data()));
     }

@@ -205,15 +205,17 @@ void MainWindow::createControls()
         case layout::Focusable::Author: {
             HWND &button = m_authors[std::size_t(stop.index)];
             button = addControl(WC_BUTTONW, form().Option1(stop.index).caption(),
-                                BS_RADIOBUTTON | (inGroup ? 0 : WS_GROUP), 0, AuthorId + stop.index);
+                                BS_RADIOBUTTON | (inGroup ? 0 : WS_GROUP), 0,
+                                AuthorId + stop.index);
             subclass(button);
             break;
         }
         case layout::Focusable::Tales: {
             m_heading = addControl(WC_STATICW, form().Label1(1).caption(), label, 0, HeadingId);
             m_tales = addControl(WC_LISTBOXW, u"",
-                                 WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT
-                                         | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                                 WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY
+                                         | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED
+                                         | LBS_HASSTRINGS,
                                  WS_EX_CLIENTEDGE, TalesId);
             const ListBox &tales = form().List1(0);
             for (int p = 0; p < tales.listCount(); ++p)
@@ -225,7 +227,8 @@ void MainWindow::createControls()
         }
         inGroup = author;
     }
-    m_frame = addControl(WC_BUTTONW, form().Frame1.caption(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0, FrameId);
+    m_frame = addControl(WC_BUTTONW, form().Frame1.caption(), BS_GROUPBOX | WS_CLIPSIBLINGS, 0,
+                         FrameId);
     subclass(m_frame);
 
     nameControls();
@@ -237,11 +240,10 @@ HWND MainWindow::addControl(const wchar_t *windowClass, const std::u16string &te
                             DWORD extendedStyle, int id)
 {
     const RECT place = placeOf(id);
-    HWND control = CreateWindowExW(extendedStyle, windowClass, wide(text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                                   place.right - place.left, place.bottom - place.top, m_hwnd,
-                                   reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr),
-                                   nullptr);
+    HWND control = CreateWindowExW(
+            extendedStyle, windowClass, wide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+            place.left, place.top, place.right - place.left, place.bottom - place.top, m_hwnd,
+            reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
     return control;
 }
@@ -309,7 +311,8 @@ void MainWindow::nameControls()
 void MainWindow::layOut()
 {
     Gdi<HFONT> font = makeFont();
-    for (HWND control = GetWindow(m_hwnd, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+    for (HWND control = GetWindow(m_hwnd, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
         const RECT place = placeOf(GetDlgCtrlID(control));
         MoveWindow(control, place.left, place.top, place.right - place.left,
                    place.bottom - place.top, TRUE);
@@ -323,7 +326,8 @@ void MainWindow::layOut()
 void MainWindow::resize()
 {
     const SIZE size = windowSize(m_dpi);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Colours MainWindow::coloursOf(HWND control) const
@@ -365,9 +369,11 @@ void MainWindow::followSystemColours()
 {
     m_highContrast = highContrastOn();
     // Common controls learn of new system colours from their window.
-    for (HWND control = GetWindow(m_hwnd, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+    for (HWND control = GetWindow(m_hwnd, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT))
         SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
-    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    RedrawWindow(m_hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 namespace {
@@ -407,7 +413,9 @@ void MainWindow::paintAuthor(HWND button, HDC dc)
     SIZE box { MulDiv(13, m_dpi, 96), MulDiv(13, m_dpi, 96) };
     HTHEME theme = GetWindowTheme(button);
     const int themeState = (checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL)
-            + (pushed ? 2 : state & BST_HOT ? 1 : 0);
+            + (pushed                    ? 2
+                       : state & BST_HOT ? 1
+                                         : 0);
     if (theme)
         GetThemePartSize(theme, dc, BP_RADIOBUTTON, themeState, nullptr, TS_DRAW, &box);
     const int top = (client.bottom - box.cy) / 2;
@@ -416,7 +424,8 @@ void MainWindow::paintAuthor(HWND button, HDC dc)
         DrawThemeBackground(theme, dc, BP_RADIOBUTTON, themeState, &indicator, nullptr);
     else
         DrawFrameControl(dc, &indicator, DFC_BUTTON,
-                         DFCS_BUTTONRADIO | (checked ? DFCS_CHECKED : 0) | (pushed ? DFCS_PUSHED : 0));
+                         DFCS_BUTTONRADIO | (checked ? DFCS_CHECKED : 0)
+                                 | (pushed ? DFCS_PUSHED : 0));
 
     const std::wstring text = textOf(button);
     HGDIOBJ oldFont = SelectObject(dc, m_font.get());
@@ -453,15 +462,16 @@ void MainWindow::drawTitle(const DRAWITEMSTRUCT &item)
 {
     if (item.itemID == UINT(-1))
         return;
-    const Colours colours = win32::coloursOf(item.itemState & ODS_SELECTED ? Part::ChosenTale : Part::Tales,
-                                             0, m_highContrast);
+    const Colours colours = win32::coloursOf(
+            item.itemState & ODS_SELECTED ? Part::ChosenTale : Part::Tales, 0, m_highContrast);
     FillRect(item.hDC, &item.rcItem, brushOf(colours));
     const std::wstring text = wide(form().List1(0).list(int(item.itemID)));
     RECT label = item.rcItem;
     label.left += 2;
     SetTextColor(item.hDC, colours.text);
     SetBkMode(item.hDC, TRANSPARENT);
-    DrawTextW(item.hDC, text.c_str(), int(text.size()), &label, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextW(item.hDC, text.c_str(), int(text.size()), &label,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
         drawFocusMark(item.hDC, item.rcItem, colours.text);
 }
@@ -486,8 +496,10 @@ void MainWindow::paintFrame(HDC dc)
 
     // The caption on the line, on the frame's own colour.
     const int inset = MulDiv(8, m_dpi, 96);
-    RECT label { client.left + inset, client.top, client.right - inset, client.top + metrics.tmHeight };
-    DrawTextW(dc, caption.c_str(), int(caption.size()), &label, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    RECT label { client.left + inset, client.top, client.right - inset,
+                 client.top + metrics.tmHeight };
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &label,
+              DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
     RECT backing = label;
     InflateRect(&backing, 2, 0);
     FillRect(dc, &backing, brushOf(colours));
@@ -510,11 +522,13 @@ void MainWindow::showForm()
         // the box's description.
         const std::wstring text = wide(view.text);
         m_accessible->SetHwndPropStr(m_output, DWORD(OBJID_CLIENT), CHILDID_SELF,
-                                     PROPID_ACC_DESCRIPTION, text.substr(0, text.find(L'\r')).c_str());
+                                     PROPID_ACC_DESCRIPTION,
+                                     text.substr(0, text.find(L'\r')).c_str());
     }
 
     for (std::size_t a = 0; a < m_authors.size(); ++a) {
-        SendMessageW(m_authors[a], BM_SETCHECK, int(a) == view.author ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(m_authors[a], BM_SETCHECK, int(a) == view.author ? BST_CHECKED : BST_UNCHECKED,
+                     0);
         // The group's one Tab stop, as screen readers and the dialog manager see it.
         const LONG_PTR style = GetWindowLongPtrW(m_authors[a], GWL_STYLE);
         SetWindowLongPtrW(m_authors[a], GWL_STYLE,
