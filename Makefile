@@ -29,10 +29,10 @@ BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon imagemagick
 WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wixl
 WINE_PACKAGES := wine64 xvfb dbus-daemon x11-utils
 
-# The browser edition: emscripten for the core, and for its tests Debian's
-# Chromium driven through chromedriver from Python, with Pillow to read its
-# screenshots.
-WEB_PACKAGES := cmake g++ emscripten
+# The browser edition: emscripten for the core, nlohmann's JSON library for
+# the page writer, and for its tests Debian's Chromium driven through
+# chromedriver from Python, with Pillow to read its screenshots.
+WEB_PACKAGES := cmake g++ emscripten nlohmann-json3-dev
 WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium python3-pil
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -19,11 +19,33 @@ struct Twips
 };
 
 constexpr int TwipsPerInch = 1440;
+// Pixels of the design: at 96 dots per inch, as Qt's device-independent
+// pixels and CSS pixels are.
+constexpr int DesignDpi = 96;
 
 // A length in twips as pixels at `dpi` dots per inch.
 constexpr int toPixels(int twips, int dpi)
 {
     return twips * dpi / TwipsPerInch;
+}
+
+// A length in design pixels as pixels at `dpi`, rounded to the nearest.
+constexpr int scaled(int pixels, int dpi)
+{
+    return (pixels * dpi + DesignDpi / 2) / DesignDpi;
+}
+
+// A rectangle in pixels.
+struct Pixels
+{
+    int left, top, width, height;
+};
+
+// Rectangle `rect` as pixels at `dpi`, moved by `origin` (also in twips).
+constexpr Pixels toPixels(const Twips &rect, int dpi, const Twips &origin = {})
+{
+    return { toPixels(origin.left + rect.left, dpi), toPixels(origin.top + rect.top, dpi),
+             toPixels(rect.width, dpi), toPixels(rect.height, dpi) };
 }
 
 constexpr Twips ClientArea { 0, 0, 8550, 5880 };
@@ -38,6 +60,13 @@ constexpr Twips authorButton(int a)
 {
     return { 120, 300 + 300 * a, 3135, 300 };
 }
+
+// Inside an author button and the frame, in design pixels: the radio mark,
+// the gap between it and the caption, and how far the frame's caption stands
+// in from the frame's left edge, as a group box's does.
+constexpr int RadioMark = 13;
+constexpr int RadioGap = 4;
+constexpr int FrameCaptionInset = 8;
 
 struct Rgb
 {
@@ -69,6 +98,8 @@ constexpr Rgb FrameTextColour = White;
 constexpr Rgb TaleListTextColour = Black;
 constexpr std::array<Rgb, 9> AuthorTextColours { { Black, Black, Black, Black, Black, Black, Black,
                                                    Black, White } };
+// The line round the tale list and the output box, where the window draws it.
+constexpr Rgb BorderColour { 128, 128, 128 };
 // The chosen tale, in a window that does not take the system's pair for it.
 constexpr Rgb SelectedTaleColour { 0, 0, 128 };
 constexpr Rgb SelectedTaleTextColour = White;

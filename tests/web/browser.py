@@ -92,11 +92,6 @@ class Core:
         self.process.stdout.close()
 
 
-def layout():
-    return json.loads(subprocess.run([REPLAY, '--layout'], check=True, capture_output=True,
-                                     text=True).stdout)
-
-
 # The page's state, read in one round trip.
 READ_PAGE = '''
 const output = document.getElementById('Text1_0');

@@ -26,14 +26,12 @@ namespace quillomar {
 
 namespace {
 
-// Qt's device-independent pixels are pixels at 96 dpi, so high-DPI screens
-// scale the layout whole.
-constexpr int Dpi = 96;
-
+// Qt's device-independent pixels are the design's, so high-DPI screens scale
+// the layout whole.
 QRect pixels(const layout::Twips &rect)
 {
-    return { layout::toPixels(rect.left, Dpi), layout::toPixels(rect.top, Dpi),
-             layout::toPixels(rect.width, Dpi), layout::toPixels(rect.height, Dpi) };
+    const layout::Pixels box = layout::toPixels(rect, layout::DesignDpi);
+    return { box.left, box.top, box.width, box.height };
 }
 
 QColor colour(const layout::Rgb &rgb)

@@ -9,7 +9,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <stdexcept>
 #include <string>
+
+#include <nlohmann/json.hpp>
 
 #include "model/form.h"
 #include "ui/layout.h"
@@ -19,6 +23,94 @@
 using namespace quillomar;
 
 namespace {
+
+// The page, already showing the form as it opens. Outside the window, which
+// a run-time error makes inert: the alert that says so.
+constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
+<html lang="bg">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'; form-action 'none'">
+<meta name="color-scheme" content="light dark">
+<meta name="theme-color" content="{{windowColour}}">
+<title>{{caption}}</title>
+<link rel="manifest" href="quillomar.webmanifest">
+<link rel="icon" href="quillomar-192.png">
+<link rel="stylesheet" href="quillomar.css">
+<script type="module" src="quillomar.js"></script>
+</head>
+<body>
+<main id="window">
+<textarea id="{{outputId}}" readonly autofocus tabindex="{{outputTab}}" aria-label="{{outputName}}" aria-describedby="first-line">{{text}}</textarea>
+<span id="first-line" hidden></span>
+<div id="{{titleId}}" class="label">{{title}}</div>
+<fieldset id="Frame1"><legend>{{frameCaption}}</legend>
+{{authors}}</fieldset>
+<label id="{{headingId}}" class="label" for="{{talesId}}">{{heading}}</label>
+<select id="{{talesId}}" size="{{rows}}" tabindex="{{talesTab}}">
+{{tales}}</select>
+</main>
+<p id="status" role="alert" hidden></p>
+<noscript><p>Тази страница работи с JavaScript и WebAssembly; разрешете JavaScript, за да избирате автор и приказка.</p></noscript>
+</body>
+</html>
+)";
+
+constexpr std::string_view AuthorTemplate =
+        R"(<label id="{{id}}"><input type="radio" name="author" value="{{index}}" data-tab="{{tab}}" tabindex="{{tabIndex}}">{{caption}}</label>
+)";
+
+constexpr std::string_view TaleTemplate = "<option>{{title}}</option>\n";
+
+// Every length is in design pixels times --u, which is one CSS pixel, or
+// less where the screen is narrower than the window. Phones would enlarge
+// the text on their own and break the layout.
+constexpr std::string_view StyleTemplate
+        = R"(:root { color-scheme: light dark; -webkit-text-size-adjust: 100%; text-size-adjust: 100%; --u: min(1px, calc(100vw / {{windowWidth}})); }
+body { margin: 0; background: Canvas; color: CanvasText; }
+#window { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; width: {{windowWidthLength}}; height: {{windowHeight}}; background-color: {{windowColour}}; font: {{font}}; }
+#window > *, #Frame1 > * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; }
+.label { display: flex; align-items: center; justify-content: center; {{labelColours}} }
+#{{titleId}} { {{titleBox}} }
+#{{headingId}} { {{headingBox}} }
+#Frame1 { {{frameBox}} padding: 0; border: 0; {{frameColours}} }
+#Frame1::before { content: ""; position: absolute; inset: {{frameLineTop}} {{2px}} {{2px}}; border: 1px solid currentColor; }
+#Frame1 > legend { left: {{captionInset}}; top: 0; padding: 0 {{2px}}; line-height: {{captionHeight}}; background: inherit; }
+#Frame1 > label { display: flex; align-items: center; gap: {{radioGap}}; padding-left: {{2px}}; white-space: pre; overflow: hidden; }
+#Frame1 input { width: {{radioMark}}; height: {{radioMark}}; margin: 0; flex: none; }
+{{authors}}#{{talesId}} { {{talesBox}} {{talesColours}} border: 1px solid {{borderColour}}; padding: 0; overflow-x: hidden; outline-offset: -2px; }
+option { padding: 0 {{3px}}; white-space: pre; }
+option:checked { {{chosenColours}} background-image: linear-gradient({{chosenBackground}}, {{chosenBackground}}); -webkit-text-fill-color: {{chosenText}}; }
+#{{outputId}} { {{outputBox}} color-scheme: light dark; background: Field; color: FieldText; resize: none; overflow-y: scroll; border: 1px solid {{borderColour}}; padding: {{2px}}; }
+#status { position: fixed; inset: 25% 10% auto; margin: 0; font: {{font}}; padding: {{12px}}; background: Canvas; color: CanvasText; border: 2px solid CanvasText; color-scheme: light dark; }
+@media (forced-colors: active) { option:checked { forced-color-adjust: none; background: Highlight; color: HighlightText; -webkit-text-fill-color: HighlightText; } }
+)";
+// (In a focused list Chromium forces its own colours on the chosen option,
+// black text on phones: the gradient and the text fill colour still win.)
+
+constexpr std::string_view AuthorStyleTemplate = "#{{id}} { {{box}} {{colours}} }\n";
+
+using Slots = std::map<std::string, std::string, std::less<>>;
+
+// The template with each {{name}} replaced by its slot; a name without a
+// slot is a fault of this program.
+std::string fill(std::string_view text, const Slots &slots)
+{
+    std::string out;
+    for (std::size_t at = 0;;) {
+        const std::size_t open = text.find("{{", at);
+        out += text.substr(at, open - at);
+        if (open == text.npos)
+            return out;
+        const std::size_t close = text.find("}}", open);
+        const auto slot = slots.find(text.substr(open + 2, close - open - 2));
+        if (close == text.npos || slot == slots.end())
+            throw std::logic_error("no slot for " + std::string(text.substr(open, 40)));
+        out += slot->second;
+        at = close + 2;
+    }
+}
 
 // Text for HTML content or a quoted attribute. CR LF becomes the LF a text
 // area keeps.
@@ -67,22 +159,16 @@ std::string hex(const layout::Rgb &rgb)
     return text;
 }
 
-// A length of the 570 x 392 design in CSS: --u is one design pixel, less
-// than a CSS pixel where the screen is narrower than the window.
 std::string length(int pixels)
 {
     return "calc(" + std::to_string(pixels) + " * var(--u))";
 }
 
-std::string twips(int value)
-{
-    return length(layout::toPixels(value, CssDpi));
-}
-
 std::string box(const layout::Twips &rect)
 {
-    return "left: " + twips(rect.left) + "; top: " + twips(rect.top)
-            + "; width: " + twips(rect.width) + "; height: " + twips(rect.height) + ";";
+    const layout::Pixels pixels = layout::toPixels(rect, layout::DesignDpi);
+    return "left: " + length(pixels.left) + "; top: " + length(pixels.top)
+            + "; width: " + length(pixels.width) + "; height: " + length(pixels.height) + ";";
 }
 
 std::string colours(const layout::Rgb &background, const layout::Rgb &text)
@@ -101,142 +187,116 @@ int tabIndex(layout::Focusable control, int index = 0)
     return -1;
 }
 
-void writeHtml(std::ostream &out, const Form &form)
+std::string writeHtml(const Form &form)
 {
     const View view = viewOf(form);
-    const ListBox &tales = form.List1(0);
-    // A size above 1 makes a list box, not a drop-down; a row is 300 twips, and
-    // the height is the layout's anyway.
-    const int rows = layout::TaleList.height / 300;
-    out << "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'self'; "
-           "script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'; "
-           "form-action 'none'\">\n"
-           "<meta name=\"color-scheme\" content=\"light dark\">\n"
-           "<meta name=\"theme-color\" content=\""
-        << hex(layout::WindowColour) << "\">\n<title>" << titleText(layout::Caption)
-        << "</title>\n"
-           "<link rel=\"manifest\" href=\"quillomar.webmanifest\">\n"
-           "<link rel=\"icon\" href=\"quillomar-192.png\">\n"
-           "<link rel=\"stylesheet\" href=\"quillomar.css\">\n"
-           "<script type=\"module\" src=\"quillomar.js\"></script>\n"
-           "</head>\n<body>\n<main id=\"window\">\n";
-    out << "<textarea id=\"" << elementId(form.Text1(0).elementName())
-        << "\" readonly autofocus tabindex=\"" << tabIndex(layout::Focusable::Output)
-        << "\" aria-label=\"" << html(layout::OutputBoxName)
-        << "\" aria-describedby=\"first-line\">" << html(view.text) << "</textarea>\n"
-        << "<span id=\"first-line\" hidden></span>\n";
-    out << "<div id=\"" << elementId(form.Label1(0).elementName()) << "\" class=\"label\">"
-        << html(form.Label1(0).caption()) << "</div>\n";
-    out << "<fieldset id=\"Frame1\"><legend>" << html(form.Frame1.caption()) << "</legend>\n";
+    std::string authors, tales;
     for (int a = 0; a < form.Option1.count(); ++a) {
-        const OptionButton &button = form.Option1(a);
         const int tab = tabIndex(layout::Focusable::Author, a);
-        out << "<label id=\"" << elementId(button.elementName())
-            << "\"><input type=\"radio\" name=\"author\" value=\"" << a << "\" data-tab=\"" << tab
-            << "\" tabindex=\"" << (a == authorTabStop(view) ? tab : -1) << "\">"
-            << html(button.caption()) << "</label>\n";
+        authors += fill(AuthorTemplate,
+                        { { "id", elementId(form.Option1(a).elementName()) },
+                          { "index", std::to_string(a) },
+                          { "tab", std::to_string(tab) },
+                          { "tabIndex", std::to_string(a == authorTabStop(view) ? tab : -1) },
+                          { "caption", html(form.Option1(a).caption()) } });
     }
-    out << "</fieldset>\n";
-    out << "<label id=\"" << elementId(form.Label1(1).elementName()) << "\" class=\"label\" for=\""
-        << elementId(tales.elementName()) << "\">" << html(form.Label1(1).caption())
-        << "</label>\n";
-    out << "<select id=\"" << elementId(tales.elementName()) << "\" size=\"" << rows
-        << "\" tabindex=\"" << tabIndex(layout::Focusable::Tales) << "\">\n";
-    for (int p = 0; p < tales.listCount(); ++p)
-        out << "<option>" << html(tales.list(p)) << "</option>\n";
-    // Outside the window, which a run-time error makes inert.
-    out << "</select>\n"
-           "</main>\n"
-           "<p id=\"status\" role=\"alert\" hidden></p>\n"
-           "<noscript><p>Тази страница работи с JavaScript и WebAssembly; "
-           "разрешете JavaScript, за да избирате автор и приказка.</p></noscript>\n"
-           "</body>\n</html>\n";
+    for (int p = 0; p < form.List1(0).listCount(); ++p)
+        tales += fill(TaleTemplate, { { "title", html(form.List1(0).list(p)) } });
+    // A size above 1 makes a list box, not a drop-down; a row is 300 twips,
+    // and the height is the layout's anyway.
+    return fill(PageTemplate,
+                { { "windowColour", hex(layout::WindowColour) },
+                  { "caption", titleText(layout::Caption) },
+                  { "outputId", elementId(form.Text1(0).elementName()) },
+                  { "outputTab", std::to_string(tabIndex(layout::Focusable::Output)) },
+                  { "outputName", html(layout::OutputBoxName) },
+                  { "text", html(view.text) },
+                  { "titleId", elementId(form.Label1(0).elementName()) },
+                  { "title", html(form.Label1(0).caption()) },
+                  { "frameCaption", html(form.Frame1.caption()) },
+                  { "authors", authors },
+                  { "headingId", elementId(form.Label1(1).elementName()) },
+                  { "heading", html(form.Label1(1).caption()) },
+                  { "talesId", elementId(form.List1(0).elementName()) },
+                  { "rows", std::to_string(layout::TaleList.height / 300) },
+                  { "talesTab", std::to_string(tabIndex(layout::Focusable::Tales)) },
+                  { "tales", tales } });
 }
 
-void writeCss(std::ostream &out, const Form &form)
+std::string writeCss(const Form &form)
 {
-    const layout::Twips window = layout::ClientArea;
-    const int fontPixels = layout::FontPoints * CssDpi / 72;
-    // Phones would enlarge the text on their own and break the layout.
-    out << ":root { color-scheme: light dark; -webkit-text-size-adjust: 100%; "
-           "text-size-adjust: 100%; --u: min(1px, calc(100vw / "
-        << layout::toPixels(window.width, CssDpi) << ")); }\n"
-        << "body { margin: 0; background: Canvas; color: CanvasText; }\n"
-        << "#window { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; "
-        << "width: " << twips(window.width) << "; height: " << twips(window.height) << "; "
-        << "background-color: " << hex(layout::WindowColour) << "; font: " << length(fontPixels)
-        << " \"" << utf8(layout::FontFamily) << "\", serif; }\n"
-        << "#window > *, #Frame1 > * { position: absolute; box-sizing: border-box; margin: 0; "
-           "font: inherit; }\n"
-        << ".label { display: flex; align-items: center; justify-content: center; "
-        << colours(layout::LabelColour, layout::LabelTextColour) << " }\n"
-        << "#" << elementId(form.Label1(0).elementName()) << " { " << box(layout::Title) << " }\n"
-        << "#" << elementId(form.Label1(1).elementName()) << " { " << box(layout::TaleHeading)
-        << " }\n"
-        << "#Frame1 { " << box(layout::Frame) << " padding: 0; border: 0; "
-        << colours(layout::FrameColour, layout::FrameTextColour)
-        << " }\n"
-        // The border runs through the caption's middle, as a group box's does.
-        << "#Frame1::before { content: \"\"; position: absolute; inset: " << length(9) << " "
-        << length(2) << " " << length(2) << "; border: 1px solid currentColor; }\n"
-        << "#Frame1 > legend { left: " << length(8) << "; top: 0; padding: 0 " << length(2)
-        << "; line-height: " << length(18) << "; background: inherit; }\n"
-        << "#Frame1 > label { display: flex; align-items: center; gap: " << length(4)
-        << "; padding-left: " << length(2) << "; white-space: pre; overflow: hidden; }\n"
-        << "#Frame1 input { width: " << length(13) << "; height: " << length(13)
-        << "; margin: 0; flex: none; }\n";
-    for (int a = 0; a < form.Option1.count(); ++a)
-        out << "#" << elementId(form.Option1(a).elementName()) << " { "
-            << box(layout::authorButton(a)) << " "
-            << colours(layout::AuthorColours[std::size_t(a)],
-                       layout::AuthorTextColours[std::size_t(a)])
-            << " }\n";
-    out << "#" << elementId(form.List1(0).elementName()) << " { " << box(layout::TaleList) << " "
-        << colours(layout::TaleListColour, layout::TaleListTextColour)
-        << " border: 1px solid #808080; padding: 0; overflow-x: hidden; outline-offset: -2px; }\n"
-        << "option { padding: 0 " << length(3)
-        << "; white-space: pre; }\n"
-        // In a focused list Chromium forces its own colours on the chosen
-        // option (black text, on phones): a gradient and the text fill
-        // colour still win.
-        << "option:checked { "
-        << colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour)
-        << " background-image: linear-gradient(" << hex(layout::SelectedTaleColour) << ", "
-        << hex(layout::SelectedTaleColour)
-        << "); -webkit-text-fill-color: " << hex(layout::SelectedTaleTextColour) << "; }\n"
-        << "#" << elementId(form.Text1(0).elementName()) << " { " << box(layout::OutputBox)
-        << " color-scheme: light dark; background: Field; color: FieldText; resize: none; "
-           "overflow-y: scroll; border: 1px solid #808080; padding: "
-        << length(2) << "; }\n"
-        << "#status { position: fixed; inset: 25% 10% auto; margin: 0; font: " << length(fontPixels)
-        << " \"" << utf8(layout::FontFamily) << "\", serif; padding: " << length(12)
-        << "; background: Canvas; color: CanvasText; border: 2px solid CanvasText; "
-           "color-scheme: light dark; }\n"
-        << "@media (forced-colors: active) { option:checked { forced-color-adjust: none; "
-           "background: Highlight; color: HighlightText; -webkit-text-fill-color: HighlightText; "
-           "} }\n";
+    const layout::Pixels window = layout::toPixels(layout::ClientArea, layout::DesignDpi);
+    const std::string font = length(layout::FontPoints * layout::DesignDpi / 72) + " \""
+            + utf8(layout::FontFamily) + "\", serif";
+    std::string authors;
+    for (int a = 0; a < form.Option1.count(); ++a) {
+        const auto i = std::size_t(a);
+        authors += fill(
+                AuthorStyleTemplate,
+                { { "id", elementId(form.Option1(a).elementName()) },
+                  { "box", box(layout::authorButton(a)) },
+                  { "colours", colours(layout::AuthorColours[i], layout::AuthorTextColours[i]) } });
+    }
+    // The frame's line runs through the middle of its caption, which is 18
+    // pixels high, as a group box's does.
+    constexpr int CaptionHeight = 18;
+    return fill(StyleTemplate,
+                { { "windowWidth", std::to_string(window.width) },
+                  { "windowWidthLength", length(window.width) },
+                  { "windowHeight", length(window.height) },
+                  { "windowColour", hex(layout::WindowColour) },
+                  { "font", font },
+                  { "labelColours", colours(layout::LabelColour, layout::LabelTextColour) },
+                  { "titleId", elementId(form.Label1(0).elementName()) },
+                  { "titleBox", box(layout::Title) },
+                  { "headingId", elementId(form.Label1(1).elementName()) },
+                  { "headingBox", box(layout::TaleHeading) },
+                  { "frameBox", box(layout::Frame) },
+                  { "frameColours", colours(layout::FrameColour, layout::FrameTextColour) },
+                  { "frameLineTop", length(CaptionHeight / 2) },
+                  { "captionInset", length(layout::FrameCaptionInset) },
+                  { "captionHeight", length(CaptionHeight) },
+                  { "radioGap", length(layout::RadioGap) },
+                  { "radioMark", length(layout::RadioMark) },
+                  { "2px", length(2) },
+                  { "3px", length(3) },
+                  { "12px", length(12) },
+                  { "authors", authors },
+                  { "talesId", elementId(form.List1(0).elementName()) },
+                  { "talesBox", box(layout::TaleList) },
+                  { "talesColours", colours(layout::TaleListColour, layout::TaleListTextColour) },
+                  { "borderColour", hex(layout::BorderColour) },
+                  { "chosenColours",
+                    colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour) },
+                  { "chosenBackground", hex(layout::SelectedTaleColour) },
+                  { "chosenText", hex(layout::SelectedTaleTextColour) },
+                  { "outputId", elementId(form.Text1(0).elementName()) },
+                  { "outputBox", box(layout::OutputBox) } });
 }
 
-void writeManifest(std::ostream &out, const std::string &name)
+std::string writeManifest(const std::string &name)
 {
-    out << "{\n  \"name\": \"" << name << "\",\n  \"short_name\": \"" << name
-        << "\",\n  \"lang\": \"bg\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n"
-           "  \"display\": \"standalone\",\n  \"background_color\": \""
-        << hex(layout::WindowColour) << "\",\n  \"theme_color\": \"" << hex(layout::WindowColour)
-        << "\",\n  \"icons\": [\n";
+    nlohmann::ordered_json icons = nlohmann::json::array();
     for (const char *size : { "192", "512" })
-        out << "    { \"src\": \"quillomar-" << size << ".png\", \"sizes\": \"" << size << "x"
-            << size << "\", \"type\": \"image/png\" }" << (size[0] == '1' ? ",\n" : "\n");
-    out << "  ]\n}\n";
+        icons.push_back({ { "src", std::string("quillomar-") + size + ".png" },
+                          { "sizes", std::string(size) + "x" + size },
+                          { "type", "image/png" } });
+    const nlohmann::ordered_json manifest = { { "name", name },
+                                              { "short_name", name },
+                                              { "lang", "bg" },
+                                              { "start_url", "./" },
+                                              { "scope", "./" },
+                                              { "display", "standalone" },
+                                              { "background_color", hex(layout::WindowColour) },
+                                              { "theme_color", hex(layout::WindowColour) },
+                                              { "icons", icons } };
+    return manifest.dump(2) + "\n";
 }
 
-template<typename Write>
-bool writeFile(const std::string &path, Write write)
+bool writeFile(const std::string &path, const std::string &text)
 {
     std::ofstream file(path, std::ios::binary);
-    write(file);
+    file << text;
     file.close();
     if (!file) {
         std::cerr << "quillomar_page: cannot write " << path << "\n";
@@ -254,12 +314,10 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::string dir = argv[1];
-    const std::string name = argv[2];
     const Form form;
-    const bool written
-            = writeFile(dir + "/index.html", [&](std::ostream &out) { writeHtml(out, form); })
-            && writeFile(dir + "/quillomar.css", [&](std::ostream &out) { writeCss(out, form); })
-            && writeFile(dir + "/quillomar.webmanifest",
-                         [&](std::ostream &out) { writeManifest(out, name); });
-    return written ? 0 : 1;
+    return writeFile(dir + "/index.html", writeHtml(form))
+                    && writeFile(dir + "/quillomar.css", writeCss(form))
+                    && writeFile(dir + "/quillomar.webmanifest", writeManifest(argv[2]))
+            ? 0
+            : 1;
 }

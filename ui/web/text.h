@@ -8,9 +8,6 @@
 
 namespace quillomar {
 
-// CSS pixels are pixels at 96 dots per inch.
-constexpr int CssDpi = 96;
-
 // The core's UTF-16 text as UTF-8, for the files the build writes.
 inline std::string utf8(std::u16string_view text)
 {

@@ -24,10 +24,8 @@ constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPC
 // A layout rectangle in pixels at `dpi`, moved by `origin` (also in twips).
 RECT pixels(const layout::Twips &twips, int dpi, const layout::Twips &origin = {})
 {
-    const int left = layout::toPixels(origin.left + twips.left, dpi);
-    const int top = layout::toPixels(origin.top + twips.top, dpi);
-    return { left, top, left + layout::toPixels(twips.width, dpi),
-             top + layout::toPixels(twips.height, dpi) };
+    const layout::Pixels box = layout::toPixels(twips, dpi, origin);
+    return { box.left, box.top, box.left + box.width, box.top + box.height };
 }
 
 // The outer size of the window whose client area is the layout's, at `dpi`.
@@ -410,7 +408,8 @@ void MainWindow::paintAuthor(HWND button, HDC dc)
 
     const LRESULT state = SendMessageW(button, BM_GETSTATE, 0, 0);
     const bool checked = state & BST_CHECKED, pushed = state & BST_PUSHED;
-    SIZE box { MulDiv(13, m_dpi, 96), MulDiv(13, m_dpi, 96) };
+    const int side = layout::scaled(layout::RadioMark, m_dpi);
+    SIZE box { side, side };
     HTHEME theme = GetWindowTheme(button);
     const int themeState = (checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL)
             + (pushed                    ? 2
@@ -429,7 +428,8 @@ void MainWindow::paintAuthor(HWND button, HDC dc)
 
     const std::wstring text = textOf(button);
     HGDIOBJ oldFont = SelectObject(dc, m_font.get());
-    RECT label { indicator.right + MulDiv(4, m_dpi, 96), client.top, client.right, client.bottom };
+    RECT label { indicator.right + layout::scaled(layout::RadioGap, m_dpi), client.top,
+                 client.right, client.bottom };
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT;
     SetTextColor(dc, colours.text);
     SetBkMode(dc, TRANSPARENT);
@@ -495,7 +495,7 @@ void MainWindow::paintFrame(HDC dc)
         DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
 
     // The caption on the line, on the frame's own colour.
-    const int inset = MulDiv(8, m_dpi, 96);
+    const int inset = layout::scaled(layout::FrameCaptionInset, m_dpi);
     RECT label { client.left + inset, client.top, client.right - inset,
                  client.top + metrics.tmHeight };
     DrawTextW(dc, caption.c_str(), int(caption.size()), &label,
