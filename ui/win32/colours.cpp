@@ -53,4 +53,16 @@ bool highContrastOn()
             && (settings.dwFlags & HCF_HIGHCONTRASTON);
 }
 
+HBRUSH Palette::brush(const Colours &colours)
+{
+    if (colours.systemBackground >= 0)
+        return GetSysColorBrush(colours.systemBackground);
+    for (const auto &[colour, brush] : m_brushes) {
+        if (colour == colours.background)
+            return brush.get();
+    }
+    m_brushes.emplace_back(colours.background, Gdi<HBRUSH>(CreateSolidBrush(colours.background)));
+    return m_brushes.back().second.get();
+}
+
 } // namespace quillomar::win32

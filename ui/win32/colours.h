@@ -5,6 +5,11 @@
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
+#include "gdi.h"
+
 namespace quillomar::win32 {
 
 // The parts of the window that have colours of their own.
@@ -24,5 +29,23 @@ Colours coloursOf(Part part, int author, bool highContrast);
 
 // Whether Windows' High Contrast is on.
 bool highContrastOn();
+
+// The colours every part is drawn with now, and brushes of them, shared by
+// the window and its controls.
+class Palette
+{
+public:
+    Palette() : m_highContrast(highContrastOn()) { }
+
+    Colours of(Part part, int author = 0) const { return coloursOf(part, author, m_highContrast); }
+    // A brush of the colours' background, kept for the fixed ones.
+    HBRUSH brush(const Colours &colours);
+    // Takes up a new High Contrast setting.
+    void followSystem() { m_highContrast = highContrastOn(); }
+
+private:
+    bool m_highContrast;
+    std::vector<std::pair<COLORREF, Gdi<HBRUSH>>> m_brushes;
+};
 
 } // namespace quillomar::win32

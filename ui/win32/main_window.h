@@ -8,15 +8,13 @@
 
 #include <array>
 #include <memory>
-#include <string>
-#include <type_traits>
-#include <utility>
-#include <vector>
 
+#include "author_button.h"
+#include "author_frame.h"
 #include "colours.h"
-
+#include "gdi.h"
+#include "tale_list.h"
 #include "ui/choice_runner.h"
-#include "ui/layout.h"
 
 namespace quillomar::win32 {
 
@@ -26,20 +24,13 @@ struct ComRelease
     void operator()(IUnknown *object) const;
 };
 
-// GDI objects (fonts, brushes) are owned and deleted with their owner.
-struct GdiDeleter
-{
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-template<typename Handle>
-using Gdi = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
-
 // The program's one window on Windows, made of stock controls: a read-only
 // multi-line edit, static labels, a group box with nine radio buttons and a
-// list box. It owns the form object and shows its state. A click or key
-// becomes UserSelectsAuthor / UserSelectsTale; afterwards the controls are
-// brought in line with the form. The controls never decide: the radio buttons
-// do not check themselves, and what the program writes into them raises no
+// list box. It owns the form object, through the runner of the user's
+// choices, and shows its view. The controls that draw themselves or report
+// keys are small classes of their own; the window creates and lays out its
+// children, passes the user's choices to the runner and brings the controls
+// in line with its view. What the window writes into them raises no
 // notification that could be taken for a choice.
 //
 // The C++ object is bound to its HWND: `this` is stored at WM_NCCREATE and
@@ -63,87 +54,66 @@ public:
     // The visible controls, for the tests.
     HWND outputBox() const { return m_output; }
     HWND title() const { return m_title; }
-    HWND frame() const { return m_frame; }
-    HWND author(int a) const { return m_authors[std::size_t(a)]; }
+    HWND frame() const { return m_frame.hwnd(); }
+    HWND author(int a) const { return m_authors[std::size_t(a)]->hwnd(); }
     HWND taleHeading() const { return m_heading; }
-    HWND taleList() const { return m_tales; }
+    HWND taleList() const { return m_tales.hwnd(); }
 
 private:
+    static constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // The outer size of the window whose client area is the layout's, at `dpi`.
+    static SIZE windowSize(int dpi);
+
     // Control identifiers: a base per control array, plus the element's index.
     static constexpr int OutputId = 100, TitleId = 200, HeadingId = 201, FrameId = 300,
                          AuthorId = 400, TalesId = 500;
     static constexpr UINT_PTR AfterFirstFrame = 1; // timer
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // The buttons and the list are subclassed the plain way, with the window in
-    // their user data: comctl32's SetWindowSubclass looks up a window property
-    // on every message, a round trip to the server under Wine.
-    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-    void subclass(HWND control);
-    LRESULT callBase(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleAuthorMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleTaleListMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // What the children send their parent.
+    LRESULT handleChildMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Size, place, dots per inch and colours.
+    LRESULT handleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    void onCreate();
     void createControls();
-    HWND addControl(const wchar_t *windowClass, const std::u16string &text, DWORD style,
-                    DWORD extendedStyle, int id);
+    // A stock control that is not subclassed: the output box or a label.
+    HWND addStock(const wchar_t *windowClass, const std::u16string &text, DWORD style,
+                  DWORD extendedStyle, int id);
+    void createAuthors();
     // Where the control with this identifier lies, in pixels at the window's DPI.
     RECT placeOf(int id) const;
     Gdi<HFONT> makeFont() const;
-    void addTaleTips();
     void nameControls();
     // Places every control and sets its font for the window's dots per inch.
     void layOut();
     // Gives the window the layout's client area at its dots per inch.
     void resize();
     void onCommand(int id, int code);
-    LRESULT onNotify(const NMHDR &header);
     LRESULT onControlColour(HDC dc, HWND control);
-    // The colours of the part `control` is, and a brush of its background.
-    Colours coloursOf(HWND control) const;
-    HBRUSH brushOf(const Colours &colours);
-    // The author buttons and the frame are drawn here, so that their text takes
-    // the colour chosen for its background, themed or not, and the frame is
-    // its colour to the edges.
-    void paintAuthor(HWND button, HDC dc);
-    void paintFrame(HDC dc);
-    // Titles are drawn here too: the system's pair for a selected item may
-    // fall short of 4.5:1 (Windows' own default just does).
-    void drawTitle(const DRAWITEMSTRUCT &item);
-    int titleHeight() const;
     // A new theme, system colours or High Contrast setting: draws everything anew.
     void followSystemColours();
-    void stepAuthor(int from, int step);
-    // How many titles the tale list shows at a time.
-    int pageRows() const;
+
     // Shows what a choice changed; a run-time error ends the program.
     void follow(Outcome outcome);
-    void showForm();
+    void showView();
     void fail();
 
     ChoiceRunner m_runner;
+    Palette m_palette;
+    int m_dpi = 96;
     HWND m_hwnd = nullptr;
     HWND m_output = nullptr;
     HWND m_title = nullptr;
-    HWND m_frame = nullptr;
-    std::array<HWND, 9> m_authors {};
     HWND m_heading = nullptr;
-    HWND m_tales = nullptr;
-    HWND m_tooltip = nullptr;
-    WNDPROC m_buttonProc = nullptr, m_listProc = nullptr; // the classes' own
+    AuthorFrame m_frame { m_palette, m_dpi };
+    std::array<std::unique_ptr<AuthorButton>, 9> m_authors;
+    TaleList m_tales { m_runner.form().List1(0), m_palette };
     HWND m_lastFocus = nullptr; // where the focus goes back when the window is activated
-    int m_dpi = 96;
-    int m_hoveredTale = -1; // the title under the mouse, for its tip
-    bool m_focusingAuthor = false; // a radio button taking the focus, not a click
     bool m_closedByOwner = false;
-    bool m_highContrast = false; // only the system's colours
-    std::wstring m_tooltipText;
     std::unique_ptr<IAccPropServices, ComRelease> m_accessible;
-
     Gdi<HFONT> m_font;
-    std::vector<std::pair<COLORREF, Gdi<HBRUSH>>> m_brushes; // for the fixed backgrounds
 };
 
 } // namespace quillomar::win32
