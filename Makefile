@@ -30,10 +30,13 @@ WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix go
 WINE_PACKAGES := wine64 xvfb dbus-daemon x11-utils
 
 # The browser edition: emscripten for the core, nlohmann's JSON library for
-# the page writer, and for its tests Debian's Chromium driven through
-# chromedriver from Python, with Pillow to read its screenshots.
+# the page writer, and for its tests three engines driven from Python:
+# Chromium through chromedriver and WebKitGTK through WebKitWebDriver (with
+# Selenium; WebKit in a window that openbox manages), Firefox ESR over
+# WebDriver BiDi (with websockets); Pillow reads their screenshots.
 WEB_PACKAGES := cmake g++ emscripten nlohmann-json3-dev
-WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium python3-pil
+WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium python3-pil firefox-esr \
+	webkit2gtk-driver python3-websockets openbox xvfb dbus-daemon
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifneq ($(CI),)
@@ -97,7 +100,7 @@ web: deps
 
 # The code's layout, Linux, then Windows: the 64-bit program's tests under Wine (tools/with-wine
 # gives them a private X server and Wine prefix), the 32-bit one's as a file;
-# then the browser edition in headless Chromium.
+# then the browser edition in Chromium, Firefox and WebKit.
 test: PACKAGES += $(TEST_PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES) $(WEB_PACKAGES) \
 	$(WEB_TEST_PACKAGES)
 test: build
@@ -111,7 +114,7 @@ test: build
 	ctest --test-dir $(WIN32_BUILD) --output-on-failure -O $(WIN32_BUILD)/ctest.log
 	$(build-web)
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS) -O $(WEB_BUILD)/ctest.log
-	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows, $(call ran,$(WEB_BUILD)) of the browser edition in Chromium"
+	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows, $(call ran,$(WEB_BUILD)) of the browser edition in Chromium, Firefox and WebKit"
 
 # Benchmarks of the core, start-up and interaction, the Windows program's
 # start-up under Wine, and the browser edition's load, clicks and size; figures

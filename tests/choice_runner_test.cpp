@@ -85,6 +85,29 @@ TEST(ChoiceRunnerTest, AnAuthorChoiceClearsTheTaleButNotTheCursor)
     EXPECT_EQ(runner.view().tale, 21);
 }
 
+TEST(ChoiceRunnerTest, TypedLetterChoosesTheNextTitleBeginningWithItRoundTheList)
+{
+    // Titles beginning with "Х" are 42 to 45; with "б" 0 to 3.
+    ChoiceRunner runner;
+    const struct
+    {
+        char16_t letter;
+        Outcome outcome;
+        int tale;
+    } typed[] = { { u'х', Outcome::Changed, 42 },  { u'Х', Outcome::Changed, 43 },
+                  { u'х', Outcome::Changed, 44 },  { u'х', Outcome::Changed, 45 },
+                  { u'х', Outcome::Changed, 42 },  { u'Б', Outcome::Changed, 0 },
+                  { u'щ', Outcome::Unchanged, 0 }, { u'q', Outcome::Unchanged, 0 } };
+    for (const auto &t : typed) {
+        SCOPED_TRACE(int(t.letter));
+        EXPECT_EQ(runner.typeInList(t.letter), t.outcome);
+        EXPECT_EQ(runner.view().tale, t.tale);
+    }
+    // Alone of its letter, the chosen title stays chosen.
+    runner.chooseTale(47);
+    EXPECT_EQ(runner.typeInList(u'ю'), Outcome::Unchanged);
+}
+
 TEST(ChoiceRunnerTest, RepeatedClicksCountAgain)
 {
     // The window writes the report again and shows it from its top.

@@ -80,6 +80,33 @@ Outcome ChoiceRunner::pressListKey(ListKey key, int pageRows)
     return chooseTale(p);
 }
 
+namespace {
+
+// Lower case for the Latin and Cyrillic capitals, the letters titles begin with.
+char16_t folded(char16_t c)
+{
+    if ((c >= u'A' && c <= u'Z') || (c >= u'А' && c <= u'Я'))
+        return char16_t(c + 0x20);
+    if (c >= u'Ѐ' && c <= u'Џ')
+        return char16_t(c + 0x50);
+    return c;
+}
+
+} // namespace
+
+Outcome ChoiceRunner::typeInList(char16_t letter)
+{
+    const ListBox &titles = m_form.List1(0);
+    const int count = titles.listCount();
+    for (int i = 1; i <= count; ++i) {
+        const int p = (std::max(m_cursor, -1) + i) % count;
+        const std::u16string_view title = titles.list(p);
+        if (!title.empty() && folded(title.front()) == folded(letter))
+            return p == m_view.tale ? Outcome::Unchanged : chooseTale(p);
+    }
+    return Outcome::Unchanged;
+}
+
 std::u16string ChoiceRunner::chosenTaleName() const
 {
     return quillomar::chosenTaleName(m_form, m_view);

@@ -54,6 +54,9 @@ public:
     // chosen last, even when an author choice has cleared the selection. A
     // key that lands on the chosen tale chooses nothing.
     Outcome pressListKey(ListKey key, int pageRows);
+    // A letter typed in the tale list: chooses the next title after the
+    // cursor, round the list, that begins with it, whatever its case.
+    Outcome typeInList(char16_t letter);
 
     // The title the list's cursor is on: the tale chosen last, or -1 before any.
     int taleCursor() const { return m_cursor; }

@@ -67,6 +67,13 @@ constexpr Twips authorButton(int a)
 constexpr int RadioMark = 13;
 constexpr int RadioGap = 4;
 constexpr int FrameCaptionInset = 8;
+// The height of a line of text, where a window sets it rather than taking
+// its toolkit's (the page does, so that every browser engine agrees).
+constexpr int LineHeight = 19;
+// Where the window is narrower than its design (a phone held upright), the
+// page stacks its controls and makes every row at least this tall: Apple's
+// and Material's smallest touch target.
+constexpr int TouchRow = 44;
 
 struct Rgb
 {

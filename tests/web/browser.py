@@ -1,11 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Quillomar developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""What the browser tests share: the site served on loopback, Debian's
-Chromium driven through chromedriver, and the native core as the reference.
+"""What the browser tests share: the site served on loopback, a browser
+engine (engines.py), and the native core as the reference.
 
 Each test module is run as
-    python3 MODULE.py SITE_DIR REPLAY VERSION
+    python3 MODULE.py SITE_DIR REPLAY VERSION [ENGINE]
+with ENGINE one of chromium (the default), firefox and webkit.
 """
 
 import functools
@@ -13,24 +14,14 @@ import http.server
 import json
 import subprocess
 import sys
-import tempfile
 import threading
+import time
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
+import engines
 
 SITE, REPLAY, VERSION = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
-
-# As root and without a network: no sandbox, and no background connections.
-CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic',
-                  '--no-first-run', '--disable-background-networking',
-                  '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage',
-                  '--lang=bg', '--window-size=800,600']
+ENGINE = engines.ENGINES[sys.argv[4] if len(sys.argv) >= 5 else 'chromium']
 
 
 class Site:
@@ -60,18 +51,6 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def chromium(extra_flags=()):
-    options = webdriver.ChromeOptions()
-    options.binary_location = '/usr/bin/chromium'
-    profile = tempfile.TemporaryDirectory(prefix='quillomar-chromium-')
-    for flag in CHROMIUM_FLAGS + list(extra_flags) + ['--user-data-dir=' + profile.name]:
-        options.add_argument(flag)
-    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    driver.quillomar_profile = profile  # removed with the driver
-    return driver
-
-
 class Core:
     """The native core, fed the same user actions as the page."""
 
@@ -96,16 +75,18 @@ class Core:
 READ_PAGE = '''
 const output = document.getElementById('Text1_0');
 const radios = Array.from(document.querySelectorAll('#Frame1 input'));
-const tales = document.getElementById('List1_0');
-const chosen = tales.selectedIndex >= 0 ? tales.options[tales.selectedIndex] : null;
+const titles = Array.from(document.querySelectorAll('#List1_0 [role=option]'));
+const chosen = titles.find(title => title.getAttribute('aria-selected') === 'true');
+const active = document.activeElement;
 return {
     text: output.value,
     author: radios.findIndex(r => r.checked),
-    tale: tales.selectedIndex,
+    tale: titles.indexOf(chosen),
     name: chosen ? chosen.getAttribute('aria-label') || '' : '',
     top: output.scrollTop, caret: output.selectionStart,
-    focus: document.activeElement.id || document.activeElement.name + ':' + document.activeElement.value,
+    focus: active.id || (active.name ? active.name + ':' + active.value : ''),
     status: document.getElementById('status').hidden ? '' : document.getElementById('status').textContent,
+    spoken: document.getElementById('report').textContent.trim(),
 };
 '''
 
@@ -119,25 +100,31 @@ class PageTest(unittest.TestCase):
         self.maxDiff = None
         self.site = Site(SITE)
         self.addCleanup(self.site.stop)
-        self.driver = chromium(self.flags)
-        self.addCleanup(self.quit)
+        self.engine = ENGINE(self.flags)
+        self.addCleanup(self.engine.quit)
         self.core = Core()
         self.addCleanup(self.core.close)
 
-    def quit(self):
-        self.driver.quit()
-        self.driver.quillomar_profile.cleanup()
-
     def open(self, path=''):
-        self.driver.get(self.site.url + path)
+        self.engine.open(self.site.url + path)
         self.wait_until_ready()
 
+    def wait_until(self, condition, timeout=10, what='the page'):
+        end = time.monotonic() + timeout
+        while not condition():
+            if time.monotonic() > end:
+                self.fail('timed out waiting for ' + what)
+            time.sleep(0.05)
+
     def wait_until_ready(self):
-        WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
-            'return document.documentElement.dataset.state'))
+        self.wait_until(lambda: self.engine.run('return document.documentElement.dataset.state'),
+                        what='the core')
+
+    def js(self, script, *args):
+        return self.engine.run(script, *args)
 
     def page(self):
-        return self.driver.execute_script(READ_PAGE)
+        return self.js(READ_PAGE)
 
     def assert_shows_core(self, context=''):
         page, view = self.page(), self.core.view
@@ -146,24 +133,30 @@ class PageTest(unittest.TestCase):
                     'status': ''}
         self.assertEqual({key: page[key] for key in expected}, expected, context)
 
-    def element(self, element_id):
-        return self.driver.find_element(By.ID, element_id)
-
-    def actions(self):
-        # At once: Selenium 4.8 would take 250 ms to move the pointer, for
-        # every click, while the page may still change beneath it.
-        return ActionChains(self.driver, duration=0)
+    def tap_element(self, selector):
+        """A press on the middle of the element, scrolled into view first if
+        the page scrolls (a phone's stacked window)."""
+        x, y = self.js('''
+            const element = document.querySelector(arguments[0]);
+            let box = element.getBoundingClientRect();
+            if (box.top < 0 || box.bottom > innerHeight) {
+                scrollBy(0, box.top - (innerHeight - box.height) / 2);
+                box = element.getBoundingClientRect();
+            }
+            return [box.left + Math.min(box.width / 2, 40), box.top + box.height / 2];''',
+                        selector)
+        self.engine.tap(x, y)
 
     def click_author(self, a):
-        self.actions().click(self.element('Option1_%d' % a)).perform()
+        self.tap_element('#Option1_%d' % a)
 
     def click_tale(self, p):
-        # A real press on the option's place in the list. The list scrolls to
-        # its selection a frame or more after it is set: wait until it has
-        # stood still for two frames, scroll the option in, and check that it
-        # is what lies under that point before pressing there.
-        point = self.driver.execute_async_script('''
-            const list = document.getElementById('List1_0'), option = list.options[arguments[0]];
+        # A real press where the title is. The list may still be scrolling to
+        # its choice: wait until it has stood still for two frames, scroll
+        # the title in, and check it is what lies under that point.
+        self.run_async('''
+            const list = document.getElementById('List1_0');
+            const title = list.querySelectorAll('[role=option]')[arguments[0]];
             const done = arguments[arguments.length - 1];
             let still = 0, last = -1;
             const settle = () => {
@@ -171,32 +164,44 @@ class PageTest(unittest.TestCase):
                 last = list.scrollTop;
                 if (still < 2)
                     return requestAnimationFrame(settle);
-                option.scrollIntoView({block: 'nearest'});
-                const row = option.getBoundingClientRect();
-                const x = row.left + 20, y = row.top + row.height / 2;
-                const hit = document.elementFromPoint(x, y);
-                done(hit === option || hit === list ? [x, y] : null);
+                const top = title.offsetTop - list.clientTop;
+                if (top < list.scrollTop)
+                    list.scrollTop = top;
+                else if (top + title.offsetHeight > list.scrollTop + list.clientHeight)
+                    list.scrollTop = top + title.offsetHeight - list.clientHeight;
+                requestAnimationFrame(done);
             };
             requestAnimationFrame(settle);''', p)
-        self.assertIsNotNone(point, 'tale %d is not where the list shows it' % p)
-        self.tap(*point)
+        selector = '#List1_0 [role=option]:nth-child(%d)' % (p + 1)
+        self.assertTrue(self.js('''
+            const title = document.querySelector(arguments[0]), box = title.getBoundingClientRect();
+            const list = title.parentElement.getBoundingClientRect();
+            const y = Math.max(box.top, list.top) / 2 + Math.min(box.bottom, list.bottom) / 2;
+            return document.elementFromPoint(box.left + 20, y) === title;''', selector),
+            'tale %d is not where the list shows it' % p)
+        x, y = self.js('''
+            const box = document.querySelector(arguments[0]).getBoundingClientRect();
+            const list = document.getElementById('List1_0').getBoundingClientRect();
+            return [box.left + 20, Math.max(box.top, list.top) / 2 + Math.min(box.bottom, list.bottom) / 2];''',
+                        selector)
+        self.engine.tap(x, y)
 
-    def tap(self, x, y):
-        """A press and release of the mouse at (x, y) in the viewport."""
-        builder = ActionBuilder(self.driver, duration=0)
-        builder.pointer_action.move_to_location(int(x), int(y))
-        builder.pointer_action.click()
-        builder.perform()
+    def run_async(self, script, *args):
+        return self.engine.run_async(script, *args)
 
     def keys(self, *keys):
-        self.actions().send_keys(*keys).perform()
+        self.engine.keys(*keys)
 
-    def console_errors(self):
-        return [entry for entry in self.driver.get_log('browser')
-                if entry['level'] in ('SEVERE', 'WARNING')]
+    def focus(self, element_id):
+        self.js('document.getElementById(arguments[0]).focus()', element_id)
 
     def tearDown(self):
-        self.assertEqual(self.console_errors(), [])
+        self.assertEqual(self.engine.errors(), [])
+
+
+def only_in(*names):
+    """Skips a test in the other engines: what it needs only these offer."""
+    return unittest.skipUnless(ENGINE.name in names, 'needs ' + ' or '.join(names))
 
 
 def main():

@@ -56,6 +56,11 @@ EMSCRIPTEN_KEEPALIVE int quillomar_press_list_key(int key, int pageRows)
     return outcome(runner().pressListKey(ListKey(key), pageRows));
 }
 
+EMSCRIPTEN_KEEPALIVE int quillomar_type_in_list(int letter)
+{
+    return outcome(runner().typeInList(char16_t(letter)));
+}
+
 EMSCRIPTEN_KEEPALIVE const char16_t *quillomar_text()
 {
     return runner().view().text.c_str();
@@ -74,6 +79,11 @@ EMSCRIPTEN_KEEPALIVE int quillomar_tale()
 EMSCRIPTEN_KEEPALIVE const char16_t *quillomar_tale_name()
 {
     return g_taleName.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int quillomar_tale_cursor()
+{
+    return runner().taleCursor();
 }
 
 EMSCRIPTEN_KEEPALIVE int quillomar_tab_stop()

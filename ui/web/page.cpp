@@ -24,14 +24,17 @@ using namespace quillomar;
 
 namespace {
 
-// The page, already showing the form as it opens. Outside the window, which
-// a run-time error makes inert: the alert that says so.
+// The page, already showing the form as it opens, its controls in reading
+// order: title, author group, tale heading and list, output box. Outside the
+// window, which a run-time error makes inert: the live region that speaks
+// each new report, and the alert that says the program has ended.
 constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
 <html lang="bg">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'; form-action 'none'">
+<meta name="description" content="{{description}}">
 <meta name="color-scheme" content="light dark">
 <meta name="theme-color" content="{{windowColour}}">
 <title>{{caption}}</title>
@@ -41,55 +44,83 @@ constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
 <script type="module" src="quillomar.js"></script>
 </head>
 <body>
-<main id="window">
-<textarea id="{{outputId}}" readonly autofocus tabindex="{{outputTab}}" aria-label="{{outputName}}" aria-describedby="first-line">{{text}}</textarea>
-<span id="first-line" hidden></span>
-<div id="{{titleId}}" class="label">{{title}}</div>
-<fieldset id="Frame1"><legend>{{frameCaption}}</legend>
+<main id="window" aria-label="{{name}}">
+<h1 id="{{titleId}}" class="label">{{title}}</h1>
+<fieldset id="Frame1" role="radiogroup" aria-labelledby="Frame1-caption"><legend id="Frame1-caption">{{frameCaption}}</legend>
 {{authors}}</fieldset>
-<label id="{{headingId}}" class="label" for="{{talesId}}">{{heading}}</label>
-<select id="{{talesId}}" size="{{rows}}" tabindex="{{talesTab}}">
-{{tales}}</select>
+<h2 id="{{headingId}}" class="label">{{heading}}</h2>
+<div id="{{talesId}}" role="listbox" tabindex="0" aria-labelledby="{{headingId}}">
+{{tales}}</div>
+<textarea id="{{outputId}}" readonly autofocus aria-label="{{outputName}}" aria-describedby="first-line">{{text}}</textarea>
+<span id="first-line" hidden></span>
 </main>
+<p id="report" class="unseen" aria-live="polite"></p>
 <p id="status" role="alert" hidden></p>
 <noscript><p>Тази страница работи с JavaScript и WebAssembly; разрешете JavaScript, за да избирате автор и приказка.</p></noscript>
 </body>
 </html>
 )";
 
+// The input is the whole row, unseen; the mark beside the caption is drawn.
 constexpr std::string_view AuthorTemplate =
-        R"(<label id="{{id}}"><input type="radio" name="author" value="{{index}}" data-tab="{{tab}}" tabindex="{{tabIndex}}">{{caption}}</label>
+        R"(<label id="{{id}}"><input type="radio" name="author" value="{{index}}" tabindex="{{tabIndex}}"><span class="mark"></span>{{caption}}</label>
 )";
 
-constexpr std::string_view TaleTemplate = "<option>{{title}}</option>\n";
+constexpr std::string_view TaleTemplate =
+        R"(<div role="option" id="tale-{{index}}" aria-selected="false">{{title}}</div>
+)";
 
-// Every length is in design pixels times --u, which is one CSS pixel, or
-// less where the screen is narrower than the window. Phones would enlarge
-// the text on their own and break the layout.
+// At the window's width or more, every control where the design puts it, to
+// the pixel. Narrower, as on a phone held upright, the controls stack in
+// reading order with rows a finger can hit, and the page scrolls up and down.
+// The radio marks are drawn from borders in the text's colour, so that they
+// show on every row and in forced colours too; so is the focus ring, with a
+// transparent outline that forced colours make solid.
 constexpr std::string_view StyleTemplate
-        = R"(:root { color-scheme: light dark; -webkit-text-size-adjust: 100%; text-size-adjust: 100%; --u: min(1px, calc(100vw / {{windowWidth}})); }
+        = R"(:root { color-scheme: light dark; -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }
 body { margin: 0; background: Canvas; color: CanvasText; }
-#window { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; width: {{windowWidthLength}}; height: {{windowHeight}}; background-color: {{windowColour}}; font: {{font}}; }
+#window { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; width: {{windowWidth}}; height: {{windowHeight}}; background-color: {{windowColour}}; font: {{font}}; line-height: {{line}}; }
 #window > *, #Frame1 > * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; }
 .label { display: flex; align-items: center; justify-content: center; {{labelColours}} }
 #{{titleId}} { {{titleBox}} }
 #{{headingId}} { {{headingBox}} }
-#Frame1 { {{frameBox}} padding: 0; border: 0; {{frameColours}} }
-#Frame1::before { content: ""; position: absolute; inset: {{frameLineTop}} {{2px}} {{2px}}; border: 1px solid currentColor; }
-#Frame1 > legend { left: {{captionInset}}; top: 0; padding: 0 {{2px}}; line-height: {{captionHeight}}; background: inherit; }
-#Frame1 > label { display: flex; align-items: center; gap: {{radioGap}}; padding-left: {{2px}}; white-space: pre; overflow: hidden; }
-#Frame1 input { width: {{radioMark}}; height: {{radioMark}}; margin: 0; flex: none; }
-{{authors}}#{{talesId}} { {{talesBox}} {{talesColours}} border: 1px solid {{borderColour}}; padding: 0; overflow-x: hidden; outline-offset: -2px; }
-option { padding: 0 {{3px}}; white-space: pre; }
-option:checked { {{chosenColours}} background-image: linear-gradient({{chosenBackground}}, {{chosenBackground}}); -webkit-text-fill-color: {{chosenText}}; }
-#{{outputId}} { {{outputBox}} color-scheme: light dark; background: Field; color: FieldText; resize: none; overflow-y: scroll; border: 1px solid {{borderColour}}; padding: {{2px}}; }
-#status { position: fixed; inset: 25% 10% auto; margin: 0; font: {{font}}; padding: {{12px}}; background: Canvas; color: CanvasText; border: 2px solid CanvasText; color-scheme: light dark; }
-@media (forced-colors: active) { option:checked { forced-color-adjust: none; background: Highlight; color: HighlightText; -webkit-text-fill-color: HighlightText; } }
+#Frame1 { {{frameBox}} padding: 0; border: 0; min-width: 0; {{frameColours}} }
+#Frame1::before { content: ""; position: absolute; inset: {{frameLineTop}} 2px 2px; border: 1px solid currentColor; }
+#Frame1 > legend { left: {{captionInset}}; top: 0; padding: 0 2px; line-height: {{captionHeight}}; background: inherit; }
+#Frame1 > label { display: flex; align-items: center; gap: {{radioGap}}; padding-left: 2px; white-space: pre; overflow: hidden; cursor: default; }
+#Frame1 input { position: absolute; inset: 0; width: 100%; height: 100%; margin: 0; opacity: 0; appearance: none; }
+.mark { position: relative; flex: none; box-sizing: border-box; width: {{radioMark}}; height: {{radioMark}}; border: 1px solid currentColor; border-radius: 50%; }
+input:checked + .mark::after { content: ""; position: absolute; inset: 2px; border: {{dot}} solid currentColor; border-radius: 50%; }
+input:focus-visible + .mark { box-shadow: 0 0 0 2px currentColor; outline: 2px solid transparent; outline-offset: 2px; }
+{{authors}}#{{talesId}} { {{talesBox}} {{talesColours}} border: 1px solid {{borderColour}}; padding: 0; overflow-x: hidden; overflow-y: auto; }
+#{{talesId}}:focus-visible { outline: 2px solid {{chosenBackground}}; outline-offset: -2px; }
+[role=option] { height: {{line}}; padding: 0 3px; white-space: pre; overflow: hidden; cursor: default; }
+[role=option][aria-selected=true] { {{chosenColours}} }
+#{{talesId}}:focus-visible > .cursor { outline: 1px dotted currentColor; outline-offset: -1px; }
+#{{outputId}} { {{outputBox}} color-scheme: light dark; background: Field; color: FieldText; resize: none; overflow-y: scroll; border: 1px solid {{borderColour}}; padding: 2px; }
+.unseen { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); white-space: nowrap; }
+#status { position: fixed; inset: 25% 10% auto; margin: 0; font: {{font}}; padding: 12px; background: Canvas; color: CanvasText; border: 2px solid CanvasText; color-scheme: light dark; }
+@media (forced-colors: active) { [role=option][aria-selected=true] { forced-color-adjust: none; background: Highlight; color: HighlightText; } }
+@media (max-width: {{narrow}}) {
+#window { width: auto; height: auto; overflow: visible; display: flex; flex-direction: column; padding: 8px; gap: 8px; }
+#window > *, #Frame1 > * { position: relative; inset: auto; width: auto; height: auto; }
+#{{titleId}}, #{{headingId}} { min-height: {{touch}}; }
+#Frame1 { padding: {{captionHeight}} 8px 8px; }
+#Frame1::before { inset: {{frameLineTop}} 2px 2px; }
+#Frame1 > legend { position: absolute; }
+#Frame1 > label { min-height: {{touch}}; white-space: normal; }
+#{{talesId}} { height: {{listHeight}}; }
+[role=option] { height: auto; min-height: {{touch}}; display: flex; align-items: center; white-space: normal; }
+#{{outputId}} { height: {{outputHeight}}; }
+}
 )";
-// (In a focused list Chromium forces its own colours on the chosen option,
-// black text on phones: the gradient and the text fill colour still win.)
 
 constexpr std::string_view AuthorStyleTemplate = "#{{id}} { {{box}} {{colours}} }\n";
+
+// What search engines show of the page.
+constexpr std::u16string_view Description = u"Девет автори на приказки и четиридесет и осем "
+                                            u"техни приказки: изберете автор или приказка и "
+                                            u"прочетете кой е авторът и какво още е написал.";
 
 using Slots = std::map<std::string, std::string, std::less<>>;
 
@@ -161,7 +192,7 @@ std::string hex(const layout::Rgb &rgb)
 
 std::string length(int pixels)
 {
-    return "calc(" + std::to_string(pixels) + " * var(--u))";
+    return std::to_string(pixels) + "px";
 }
 
 std::string box(const layout::Twips &rect)
@@ -176,39 +207,27 @@ std::string colours(const layout::Rgb &background, const layout::Rgb &text)
     return "background-color: " + hex(background) + "; color: " + hex(text) + ";";
 }
 
-// Where a control comes in the keyboard order, from 1.
-int tabIndex(layout::Focusable control, int index = 0)
-{
-    for (std::size_t i = 0; i < layout::TabOrder.size(); ++i) {
-        if (layout::TabOrder[i].control == control
-            && (control != layout::Focusable::Author || layout::TabOrder[i].index == index))
-            return int(i) + 1;
-    }
-    return -1;
-}
-
-std::string writeHtml(const Form &form)
+std::string writeHtml(const Form &form, const std::string &name)
 {
     const View view = viewOf(form);
     std::string authors, tales;
     for (int a = 0; a < form.Option1.count(); ++a) {
-        const int tab = tabIndex(layout::Focusable::Author, a);
+        // The group is one Tab stop, the checked button or the first.
         authors += fill(AuthorTemplate,
                         { { "id", elementId(form.Option1(a).elementName()) },
                           { "index", std::to_string(a) },
-                          { "tab", std::to_string(tab) },
-                          { "tabIndex", std::to_string(a == authorTabStop(view) ? tab : -1) },
+                          { "tabIndex", a == authorTabStop(view) ? "0" : "-1" },
                           { "caption", html(form.Option1(a).caption()) } });
     }
     for (int p = 0; p < form.List1(0).listCount(); ++p)
-        tales += fill(TaleTemplate, { { "title", html(form.List1(0).list(p)) } });
-    // A size above 1 makes a list box, not a drop-down; a row is 300 twips,
-    // and the height is the layout's anyway.
+        tales += fill(TaleTemplate,
+                      { { "index", std::to_string(p) }, { "title", html(form.List1(0).list(p)) } });
     return fill(PageTemplate,
-                { { "windowColour", hex(layout::WindowColour) },
+                { { "description", html(Description) },
+                  { "name", name },
+                  { "windowColour", hex(layout::WindowColour) },
                   { "caption", titleText(layout::Caption) },
                   { "outputId", elementId(form.Text1(0).elementName()) },
-                  { "outputTab", std::to_string(tabIndex(layout::Focusable::Output)) },
                   { "outputName", html(layout::OutputBoxName) },
                   { "text", html(view.text) },
                   { "titleId", elementId(form.Label1(0).elementName()) },
@@ -218,8 +237,6 @@ std::string writeHtml(const Form &form)
                   { "headingId", elementId(form.Label1(1).elementName()) },
                   { "heading", html(form.Label1(1).caption()) },
                   { "talesId", elementId(form.List1(0).elementName()) },
-                  { "rows", std::to_string(layout::TaleList.height / 300) },
-                  { "talesTab", std::to_string(tabIndex(layout::Focusable::Tales)) },
                   { "tales", tales } });
 }
 
@@ -241,11 +258,13 @@ std::string writeCss(const Form &form)
     // pixels high, as a group box's does.
     constexpr int CaptionHeight = 18;
     return fill(StyleTemplate,
-                { { "windowWidth", std::to_string(window.width) },
-                  { "windowWidthLength", length(window.width) },
+                { { "windowWidth", length(window.width) },
                   { "windowHeight", length(window.height) },
+                  { "narrow", std::to_string(window.width - 1) + ".98px" },
                   { "windowColour", hex(layout::WindowColour) },
                   { "font", font },
+                  { "line", length(layout::LineHeight) },
+                  { "touch", length(layout::TouchRow) },
                   { "labelColours", colours(layout::LabelColour, layout::LabelTextColour) },
                   { "titleId", elementId(form.Label1(0).elementName()) },
                   { "titleBox", box(layout::Title) },
@@ -258,20 +277,21 @@ std::string writeCss(const Form &form)
                   { "captionHeight", length(CaptionHeight) },
                   { "radioGap", length(layout::RadioGap) },
                   { "radioMark", length(layout::RadioMark) },
-                  { "2px", length(2) },
-                  { "3px", length(3) },
-                  { "12px", length(12) },
+                  { "dot", length((layout::RadioMark - 6) / 2) },
                   { "authors", authors },
                   { "talesId", elementId(form.List1(0).elementName()) },
                   { "talesBox", box(layout::TaleList) },
                   { "talesColours", colours(layout::TaleListColour, layout::TaleListTextColour) },
+                  // Five and a half rows: the half says there is more.
+                  { "listHeight", length(layout::TouchRow * 11 / 2) },
                   { "borderColour", hex(layout::BorderColour) },
                   { "chosenColours",
                     colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour) },
                   { "chosenBackground", hex(layout::SelectedTaleColour) },
-                  { "chosenText", hex(layout::SelectedTaleTextColour) },
                   { "outputId", elementId(form.Text1(0).elementName()) },
-                  { "outputBox", box(layout::OutputBox) } });
+                  { "outputBox", box(layout::OutputBox) },
+                  // Nine lines and the padding: eight at least, whole.
+                  { "outputHeight", length(9 * layout::LineHeight + 6) } });
 }
 
 std::string writeManifest(const std::string &name)
@@ -315,7 +335,7 @@ int main(int argc, char **argv)
     }
     const std::string dir = argv[1];
     const Form form;
-    return writeFile(dir + "/index.html", writeHtml(form))
+    return writeFile(dir + "/index.html", writeHtml(form, argv[2]))
                     && writeFile(dir + "/quillomar.css", writeCss(form))
                     && writeFile(dir + "/quillomar.webmanifest", writeManifest(argv[2]))
             ? 0

@@ -9,7 +9,9 @@ import Quillomar from './quillomar-core.js';
 
 const output = document.getElementById('Text1_0');
 const firstLine = document.getElementById('first-line');
+const report = document.getElementById('report');
 const tales = document.getElementById('List1_0');
+const titles = Array.from(tales.querySelectorAll('[role=option]'));
 const status = document.getElementById('status');
 const radios = Array.from(document.querySelectorAll('#Frame1 input'));
 
@@ -27,18 +29,22 @@ function runnerOf(module) {
     chooseTale: (p) => module._quillomar_choose_tale(p),
     stepAuthor: (from, step) => module._quillomar_step_author(from, step),
     pressListKey: (key, pageRows) => module._quillomar_press_list_key(key, pageRows),
+    typeInList: (letter) => module._quillomar_type_in_list(letter),
     view: () => ({
       text: module.UTF16ToString(module._quillomar_text()),
       author: module._quillomar_author(),
       tale: module._quillomar_tale(),
       taleName: module.UTF16ToString(module._quillomar_tale_name()),
+      cursor: module._quillomar_tale_cursor(),
       tabStop: module._quillomar_tab_stop(),
     }),
     error: () => module.UTF8ToString(module._quillomar_error()),
   };
 }
 let runner = null;
-let named = null; // the option that carries its author in its name
+let named = null; // the title that carries its author in its name
+let cursor = null; // the title the list's cursor is on
+let spoken = false; // which of two spellings the last report went out in
 
 // The page's state on its root: "ready" once the core runs, "ended" after
 // a run-time error, "unsupported" without WebAssembly.
@@ -71,10 +77,12 @@ function choose(choice) {
     fail(String(error && error.message ? error.message : error));
     return Ended;
   }
-  if (outcome === Ended)
+  if (outcome === Ended) {
     fail(runner.error());
-  else if (outcome === Changed)
+  } else if (outcome === Changed) {
     show(runner.view());
+    speak();
+  }
   return outcome;
 }
 
@@ -88,15 +96,40 @@ function show(view) {
 
   radios.forEach((radio, a) => {
     radio.checked = a === view.author;
-    radio.tabIndex = a === view.tabStop ? Number(radio.dataset.tab) : -1;
+    radio.tabIndex = a === view.tabStop ? 0 : -1;
   });
 
-  if (named)
+  if (named) {
     named.removeAttribute('aria-label');
-  tales.selectedIndex = view.tale;
-  named = view.tale >= 0 ? tales.options[view.tale] : null;
-  if (named)
+    named.setAttribute('aria-selected', 'false');
+  }
+  named = view.tale >= 0 ? titles[view.tale] : null;
+  if (named) {
     named.setAttribute('aria-label', view.taleName);
+    named.setAttribute('aria-selected', 'true');
+    scrollToTitle(named);
+  }
+  cursor?.classList.remove('cursor');
+  cursor = view.cursor >= 0 ? titles[view.cursor] : null;
+  cursor?.classList.add('cursor');
+  if (cursor)
+    tales.setAttribute('aria-activedescendant', cursor.id);
+}
+
+// Screen readers hear every new report once, however often the same one
+// comes: the same text again would be no change to announce.
+function speak() {
+  spoken = !spoken;
+  report.textContent = firstLine.textContent + (spoken ? '' : '\u00a0');
+}
+
+// Within the list only: the page itself stays where it is.
+function scrollToTitle(title) {
+  const top = title.offsetTop - tales.clientTop, bottom = top + title.offsetHeight;
+  if (top < tales.scrollTop)
+    tales.scrollTop = top;
+  else if (bottom > tales.scrollTop + tales.clientHeight)
+    tales.scrollTop = bottom - tales.clientHeight;
 }
 
 // Until the core is there, the controls keep the page's first state.
@@ -106,7 +139,7 @@ function unlessReady(event) {
 }
 
 function pageRows() {
-  const row = tales.options[0].getBoundingClientRect().height;
+  const row = titles[0].offsetHeight;
   return row > 0 ? Math.floor(tales.clientHeight / row) : 1;
 }
 
@@ -126,31 +159,24 @@ radios.forEach((radio, a) => {
   });
 });
 
-tales.addEventListener('change', () => {
-  if (tales.selectedIndex >= 0)
-    choose((core) => core.chooseTale(tales.selectedIndex));
-});
-let pressedChosen = false; // the press fell on the chosen tale
-tales.addEventListener('mousedown', (event) => {
-  unlessReady(event);
-  pressedChosen = event.target instanceof HTMLOptionElement && event.target.selected;
-});
-// Choosing the chosen tale again is a new choice, though the list sees no change.
+// A click chooses the title under the pointer, the chosen one again too.
 tales.addEventListener('click', (event) => {
-  if (pressedChosen && event.target instanceof HTMLOptionElement && event.target.selected)
-    choose((core) => core.chooseTale(event.target.index));
-  pressedChosen = false;
+  const title = event.target.closest('[role=option]');
+  if (title)
+    choose((core) => core.chooseTale(titles.indexOf(title)));
 });
-// The moving keys choose what the core says, not what the browser would.
+// The moving keys and letters choose what the core says.
 tales.addEventListener('keydown', (event) => {
-  const key = listKeys[event.key];
-  if (key === undefined || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) {
-    if (event.key !== 'Tab')
-      unlessReady(event);
+  if (event.altKey || event.ctrlKey || event.metaKey)
     return;
+  const key = listKeys[event.key];
+  if (key !== undefined && !event.shiftKey) {
+    event.preventDefault();
+    choose((core) => core.pressListKey(key, pageRows()));
+  } else if (event.key.length === 1 && event.key !== ' ') {
+    event.preventDefault();
+    choose((core) => core.typeInList(event.key.charCodeAt(0)));
   }
-  event.preventDefault();
-  choose((core) => core.pressListKey(key, pageRows()));
 });
 
 const noWebAssembly =
