@@ -33,10 +33,15 @@ WINE_PACKAGES := wine64 xvfb dbus-daemon x11-utils
 # the page writer, and for its tests three engines driven from Python:
 # Chromium through chromedriver and WebKitGTK through WebKitWebDriver (with
 # Selenium; WebKit in a window that openbox manages), Firefox ESR over
-# WebDriver BiDi (with websockets); Pillow reads their screenshots.
+# WebDriver BiDi (with websockets); Pillow reads their screenshots, and
+# axe-core audits the page in Chromium.
 WEB_PACKAGES := cmake g++ emscripten nlohmann-json3-dev
+# axe-core, pinned, comes from the npm registry through npm: Debian's, unless
+# the machine has an npm already (NodeSource's Node.js brings its own, and
+# conflicts with Debian's).
+NPM := $(if $(shell command -v npm),,npm)
 WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium python3-pil firefox-esr \
-	webkit2gtk-driver python3-websockets openbox xvfb dbus-daemon
+	webkit2gtk-driver python3-websockets openbox xvfb dbus-daemon $(NPM)
 
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifneq ($(CI),)
@@ -113,6 +118,9 @@ test: build
 	tools/with-wine ctest --test-dir $(WIN64_BUILD) --output-on-failure -j $(JOBS) -O $(WIN64_BUILD)/ctest.log
 	ctest --test-dir $(WIN32_BUILD) --output-on-failure -O $(WIN32_BUILD)/ctest.log
 	$(build-web)
+	rm -rf $(WEB_BUILD)/axe && mkdir -p $(WEB_BUILD)/axe && cp tests/web/axe/package.json \
+		tests/web/axe/package-lock.json $(WEB_BUILD)/axe
+	cd $(WEB_BUILD)/axe && npm ci --ignore-scripts --no-audit --no-fund
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS) -O $(WEB_BUILD)/ctest.log
 	@echo "make test: every run passed: $(call ran,$(BUILD)) tests as built, $(call ran,$(SANITIZE_BUILD)) with the sanitizers, $(call ran,$(WIN64_BUILD)) of 64-bit Windows under Wine, $(call ran,$(WIN32_BUILD)) of 32-bit Windows, $(call ran,$(WEB_BUILD)) of the browser edition in Chromium, Firefox and WebKit"
 
