@@ -48,7 +48,7 @@ ifneq ($(CI),)
 CMAKE_ARGS += -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 endif
 
-.PHONY: all deps build run test package bench windows web clean
+.PHONY: all deps build run test package bench audit windows web clean
 
 all: build
 
@@ -139,6 +139,16 @@ bench: deps
 	cmake --build $(BENCH_WINDOWS_BUILD) -j $(JOBS)
 	$(build-web)
 	bench/run $(BENCH_BUILD) $(BENCH_WINDOWS_BUILD) $(WIN64_BUILD) $(WIN32_BUILD) $(WEB_BUILD)/site
+
+# Lighthouse's scores for the built site, mobile and desktop: pinned in
+# bench/lighthouse/package-lock.json and installed into $(WEB_BUILD)/lighthouse.
+audit: PACKAGES := $(WEB_PACKAGES) $(WEB_TEST_PACKAGES)
+audit: deps
+	$(build-web)
+	rm -rf $(WEB_BUILD)/lighthouse && mkdir -p $(WEB_BUILD)/lighthouse && cp \
+		bench/lighthouse/package.json bench/lighthouse/package-lock.json $(WEB_BUILD)/lighthouse
+	cd $(WEB_BUILD)/lighthouse && npm ci --ignore-scripts --no-audit --no-fund
+	bench/lighthouse/run $(WEB_BUILD)/site $(WEB_BUILD)/lighthouse/node_modules
 
 # The Debian package, in $(BUILD): quillomar_<version>_<arch>.deb
 package: PACKAGES += dpkg-dev file
