@@ -22,7 +22,6 @@ import time
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.keys import Keys
 
 # As root and without a network: no sandbox, and no background connections.
 CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic',
@@ -324,4 +323,3 @@ def remote(value):
 
 
 ENGINES = {engine.name: engine for engine in (Chromium, Firefox, WebKit)}
-SHIFT = Keys.SHIFT
