@@ -24,18 +24,21 @@ TEST_PACKAGES := xvfb dbus-daemon dpkg-dev file desktop-file-utils appstream lin
 	qt6-base-private-dev fonts-dejavu-core fonts-paratype clang-format
 BENCH_PACKAGES := libbenchmark-dev xvfb dbus-daemon imagemagick
 # The Windows program: MinGW-w64 for 64 and 32 bits, GoogleTest's sources for
-# its tests, wixl for its installers, and Wine to run them (64-bit only:
+# its tests, wixl and msitools (run under faketime) for its installers and
+# strip-nondeterminism for its zips, and Wine to run them (64-bit only:
 # Debian's 32-bit Wine needs the i386 architecture), and xwininfo to see its windows.
-WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wixl
+WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wixl \
+	msitools faketime strip-nondeterminism
 WINE_PACKAGES := wine64 xvfb dbus-daemon x11-utils
 
 # The browser edition: emscripten for the core, nlohmann's JSON library for
-# the page writer, and for its tests three engines driven from Python:
+# the page writer, strip-nondeterminism for its zip, and for its tests three
+# engines driven from Python:
 # Chromium through chromedriver and WebKitGTK through WebKitWebDriver (with
 # Selenium; WebKit in a window that openbox manages), Firefox ESR over
 # WebDriver BiDi (with websockets); Pillow reads their screenshots, and
 # axe-core audits the page in Chromium.
-WEB_PACKAGES := cmake g++ emscripten nlohmann-json3-dev
+WEB_PACKAGES := cmake g++ emscripten nlohmann-json3-dev strip-nondeterminism
 # axe-core, pinned, comes from the npm registry through npm: Debian's, unless
 # the machine has an npm already (NodeSource's Node.js brings its own, and
 # conflicts with Debian's).
@@ -48,7 +51,7 @@ ifneq ($(CI),)
 CMAKE_ARGS += -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 endif
 
-.PHONY: all deps build run test package bench audit windows web clean
+.PHONY: all deps build run test package bench audit windows web reproducible clean
 
 all: build
 
@@ -150,10 +153,20 @@ audit: deps
 	cd $(WEB_BUILD)/lighthouse && npm ci --ignore-scripts --no-audit --no-fund
 	bench/lighthouse/run $(WEB_BUILD)/site $(WEB_BUILD)/lighthouse/node_modules
 
-# The Debian package, in $(BUILD): quillomar_<version>_<arch>.deb
+# The Debian package, in $(BUILD): quillomar_<version>_<arch>.deb. Under
+# umask 022, as dpkg-buildpackage builds, since CPack gives the package's
+# folders and parts the modes they were made with.
 package: PACKAGES += dpkg-dev file
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && umask 022 && cpack -G DEB
+
+# The same bytes from every build: the last commit built twice by reprotest,
+# the second time in another folder, at another time, under another umask,
+# time zone and locale, and every download compared (tools/check-reproducible).
+reproducible: PACKAGES += dpkg-dev file $(WINDOWS_PACKAGES) $(WEB_PACKAGES) reprotest diffoscope \
+	disorderfs faketime
+reproducible: deps
+	tools/check-reproducible
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(WIN64_BUILD) $(WIN32_BUILD) \

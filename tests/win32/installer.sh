@@ -4,15 +4,16 @@
 # The Windows Installer package under Wine, rolled out as a school would
 # (msiexec /qn): it installs the program and the licence to Program Files,
 # a Start-menu shortcut to a program that starts and closes with status 0, and
-# an Apps & features entry with name, version, publisher and icon; a later
-# version replaces it; uninstalling leaves no file. Run inside tools/with-wine,
-# alone. STAGE is the directory the package was made in, with its descriptor.
-# Usage: installer.sh MSI STAGE VERSION ARCH
+# an Apps & features entry with name, version, publisher, icon and folder; a
+# rebuild of it installed again leaves one entry; a later version replaces it;
+# uninstalling leaves no file. Run inside tools/with-wine, alone. STAGE is the
+# directory the package was made in; MAKE_MSI makes more packages of it.
+# Usage: installer.sh MSI STAGE VERSION MAKE_MSI
 set -u
 msi=$1
 stage=$2
 version=$3
-arch=$4
+make_msi=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -45,7 +46,8 @@ for file in quillomar.exe LICENSE.txt; do
         || fail "no Program Files\\Quillomar\\$file"
 done
 entry=$(entries)
-for value in "DisplayVersion *REG_SZ *$version$" "Publisher *REG_SZ *Quillomar developers$"; do
+for value in "DisplayVersion *REG_SZ *$version$" "Publisher *REG_SZ *Quillomar developers$" \
+    'InstallLocation *REG_SZ *C:\\Program Files\\Quillomar\\$'; do
     grep -q "$value" <<<"$entry" && pass "Apps & features: $value" || fail "Apps & features lacks $value"
 done
 find "$drive/windows/Installer" -name quillomar.ico | grep -q . && pass "Apps & features icon" \
@@ -80,10 +82,15 @@ else
     fail "no Start-menu shortcut to the program"
 fi
 
+# A rebuild is the same package: installed again, it is still one entry.
+sh "$make_msi" "$version" "$work/rebuild.msi" || fail "make-msi $version"
+cmp -s "$msi" "$work/rebuild.msi" && pass "a rebuild is the same bytes" || fail "a rebuild differs"
+msiexec "$work/rebuild.msi" /i && pass "msiexec /i the rebuild" || fail "msiexec /i the rebuild"
+[ "$(entries | grep -c DisplayName)" -eq 1 ] && pass "one entry in Apps & features" \
+    || fail "the rebuild installed beside $version"
+
 # A later version of the same package replaces this one.
-(cd "$stage" && wixl --arch "$arch" -D Arch="$arch" -D Version=99.0 -D Exe=quillomar.exe \
-    -D Licence=LICENSE.txt -D Icon=quillomar.ico -o "$work/quillomar-99.0.msi" quillomar.wxs) \
-    || fail "wixl for version 99.0"
+sh "$make_msi" 99.0 "$work/quillomar-99.0.msi" || fail "make-msi 99.0"
 msiexec "$work/quillomar-99.0.msi" /i && pass "msiexec /i quillomar-99.0.msi" || fail "upgrade"
 entry=$(entries)
 [ "$(grep -c 'DisplayName' <<<"$entry")" -eq 1 ] && grep -q 'DisplayVersion *REG_SZ *99.0$' <<<"$entry" \
