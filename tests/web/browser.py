@@ -9,9 +9,10 @@ Each test module is run as
 with ENGINE one of chromium (the default), firefox and webkit.
 """
 
-import functools
 import http.server
 import json
+import os
+import shutil
 import subprocess
 import sys
 import threading
@@ -20,16 +21,21 @@ import unittest
 
 import engines
 
+WEB = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'ui', 'web')
 SITE, REPLAY, VERSION = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
 ENGINE = engines.ENGINES[sys.argv[4] if len(sys.argv) >= 5 else 'chromium']
 
 
 class Site:
-    """The site on a loopback port of its own, until stop()."""
+    """The site on a loopback port of its own, until stop(). Each answer
+    carries the headers that headers(path) gives, none by default; the
+    folder it serves can be swapped, as a deploy swaps it on a server."""
 
-    def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=folder)
-        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+    def __init__(self, folder, headers=lambda path: ()):
+        self.folder = folder
+        self.headers = headers
+        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), QuietHandler)
+        self.server.site = self
         self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()
@@ -46,6 +52,16 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
                       '.js': 'text/javascript'}
+
+    def translate_path(self, path):
+        # At each request: a connection may have been opened before a deploy.
+        self.directory = self.server.site.folder
+        return super().translate_path(path)
+
+    def end_headers(self):
+        for name, value in self.server.site.headers(self.path):
+            self.send_header(name, value)
+        super().end_headers()
 
     def log_message(self, *args):
         pass
@@ -91,6 +107,53 @@ return {
 '''
 
 
+# The release each of the page's parts came from: the document, its style
+# sheet, its script, the core's loader, and the core itself, whose text the
+# output box shows once it runs.
+READ_RELEASES = '''
+const root = document.documentElement;
+const style = getComputedStyle(root).getPropertyValue('--release').replace(/[" ]/g, '');
+const core = (document.getElementById('Text1_0').value.match(/On-Clic(.)/) || [])[1];
+return [root.dataset.release, style, root.dataset.script, root.dataset.loader, core];
+'''
+
+
+def release(folder, name, age):
+    """A copy of the site whose every file says it is release `name` (one
+    letter), with its own service worker, the files `age` seconds old: the
+    page's document, style sheet, script and the core's loader in their
+    marks, and the core in the text it shows (READ_RELEASES reads them)."""
+    shutil.copytree(SITE, folder)
+
+    def edit(file, change):
+        path = os.path.join(folder, file)
+        with open(path, 'rb') as f:
+            data = f.read()
+        changed = change(data)
+        assert changed != data, file
+        with open(path, 'wb') as f:
+            f.write(changed)
+
+    mark = name.encode()
+    edit('index.html', lambda d: d.replace(b'<html lang="bg">',
+                                           b'<html lang="bg" data-release="' + mark + b'">', 1))
+    edit('quillomar.css', lambda d: d + b':root { --release: "' + mark + b'"; }\n')
+    edit('quillomar.js', lambda d: d + b"document.documentElement.dataset.script = '" + mark
+         + b"';\n")
+    edit('quillomar-core.js', lambda d: d + b"\ndocument.documentElement.dataset.loader = '"
+         + mark + b"';\n")
+    word = 'On-Click'.encode('utf-16-le')
+    edit('quillomar-core.wasm', lambda d: d.replace(word, ('On-Clic' + name).encode('utf-16-le')))
+    for icon in ('quillomar-192.png', 'quillomar-512.png'):
+        edit(icon, lambda d: d + mark)  # bytes after the PNG's end, which readers skip
+    edit('quillomar.webmanifest', lambda d: d.replace(b'"name": "', b'"name": "' + mark, 1))
+    subprocess.run(['cmake', '-DSITE=' + folder, '-DWORKER=' + os.path.join(WEB, 'sw.js.in'),
+                    '-P', os.path.join(WEB, 'worker.cmake')], check=True)
+    when = time.time() - age
+    for file in os.listdir(folder):
+        os.utime(os.path.join(folder, file), (when, when))
+
+
 class PageTest(unittest.TestCase):
     """A fresh browser on the served site for each test, with the core beside it."""
 
@@ -98,6 +161,7 @@ class PageTest(unittest.TestCase):
 
     def setUp(self):
         self.maxDiff = None
+        self.errors_expected = False
         self.site = Site(SITE)
         self.addCleanup(self.site.stop)
         self.engine = ENGINE(self.flags)
@@ -115,6 +179,14 @@ class PageTest(unittest.TestCase):
             if time.monotonic() > end:
                 self.fail('timed out waiting for ' + what)
             time.sleep(0.05)
+
+    def wait_for_worker(self):
+        """Until the service worker that the page registered is the active one,
+        with none newer coming."""
+        self.wait_until(lambda: self.js('''
+            return navigator.serviceWorker.getRegistration().then(r => !!r && !r.installing
+                && !r.waiting && !!r.active && r.active.state === 'activated');'''),
+            timeout=20, what='the service worker')
 
     def wait_until_ready(self):
         self.wait_until(lambda: self.engine.run('return document.documentElement.dataset.state'),
@@ -204,7 +276,8 @@ class PageTest(unittest.TestCase):
         self.js('document.getElementById(arguments[0]).focus()', element_id)
 
     def tearDown(self):
-        self.assertEqual(self.engine.errors(), [])
+        if not self.errors_expected:
+            self.assertEqual(self.engine.errors(), [])
 
 
 def only_in(*names):
