@@ -347,8 +347,33 @@ class WithoutWebAssemblyTest(browser.PageTest):
         page = self.page()
         self.assertEqual(self.js('return document.documentElement.dataset.state'), 'unsupported')
         self.assertIn('WebAssembly', page['status'])
+        self.assertIn('браузър', page['status'])
         self.assertEqual(page['status'].count('.'), 1)
         self.assertEqual(page['text'], self.core.view['text'].replace('\r\n', '\n'))
+
+
+class SitePolicyTest(browser.PageTest):
+    """A server's own Content-Security-Policy header: WebAssembly needs
+    'wasm-unsafe-eval' in it; without, the page blames the policy, not the
+    browser."""
+
+    def serve(self, policy):
+        self.site.stop()
+        self.site = browser.Site(browser.SITE, lambda path: [('Content-Security-Policy', policy)])
+        self.open()
+
+    def test_the_hosting_policy_lets_the_page_run(self):
+        self.serve("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'")
+        self.assertEqual(self.js('return document.documentElement.dataset.state'), 'ready')
+
+    def test_a_policy_that_forbids_webassembly_is_named(self):
+        self.errors_expected = True  # the loader's own complaints
+        self.serve("default-src 'self'")
+        self.assertEqual(self.js('return document.documentElement.dataset.state'), 'blocked')
+        status = self.page()['status']
+        self.assertIn('WebAssembly', status)
+        self.assertIn('Политиката за сигурност', status)
+        self.assertNotIn('браузър', status)
 
 
 if __name__ == '__main__':

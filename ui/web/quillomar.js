@@ -47,7 +47,8 @@ let cursor = null; // the title the list's cursor is on
 let spoken = false; // which of two spellings the last report went out in
 
 // The page's state on its root: "ready" once the core runs, "ended" after
-// a run-time error, "unsupported" without WebAssembly.
+// a run-time error; "unsupported", "blocked" or "failed" if it cannot run
+// (see cannotRun).
 function enter(state) {
   document.documentElement.dataset.state = state;
 }
@@ -179,15 +180,30 @@ tales.addEventListener('keydown', (event) => {
   }
 });
 
-const noWebAssembly =
-  'Този браузър не изпълнява WebAssembly, затова изборът на автор и приказка не работи.';
+// Why the core cannot run: the browser lacks WebAssembly, the site's
+// Content Security Policy forbids compiling it (a server's header without
+// 'wasm-unsafe-eval'), or it did not load.
+const cannotRun = {
+  unsupported: 'Този браузър не изпълнява WebAssembly, затова изборът на автор и приказка не работи.',
+  blocked: 'Политиката за сигурност на този сайт не позволява WebAssembly, затова изборът на автор и приказка не работи.',
+  failed: 'Програмата не успя да се зареди, затова изборът на автор и приказка не работи.',
+};
+let refusedByPolicy = false;
+document.addEventListener('securitypolicyviolation', (event) => {
+  if (event.blockedURI === 'wasm-eval')
+    refusedByPolicy = true;
+});
+// WebKit sends no event, but names the policy in its error, as the others do.
+const policyError = /Content.Security.Policy|\bCSP\b|wasm-unsafe-eval/i;
+
 async function start() {
   if (typeof WebAssembly !== 'object')
-    return say(noWebAssembly, 'unsupported');
+    return say(cannotRun.unsupported, 'unsupported');
   try {
     runner = runnerOf(await Quillomar());
-  } catch {
-    return say(noWebAssembly, 'unsupported');
+  } catch (error) {
+    const blocked = refusedByPolicy || policyError.test(String(error && error.message));
+    return blocked ? say(cannotRun.blocked, 'blocked') : say(cannotRun.failed, 'failed');
   }
   show(runner.view());
   enter('ready');
