@@ -82,12 +82,16 @@ else
     fail "no Start-menu shortcut to the program"
 fi
 
-# A rebuild is the same package: installed again, it is still one entry.
+# A rebuild is the same package: installed again, it repairs the copy there
+# and is still one entry.
 sh "$make_msi" "$version" "$work/rebuild.msi" || fail "make-msi $version"
 cmp -s "$msi" "$work/rebuild.msi" && pass "a rebuild is the same bytes" || fail "a rebuild differs"
+rm -f "$folder/LICENSE.txt"
 msiexec "$work/rebuild.msi" /i && pass "msiexec /i the rebuild" || fail "msiexec /i the rebuild"
 [ "$(entries | grep -c DisplayName)" -eq 1 ] && pass "one entry in Apps & features" \
     || fail "the rebuild installed beside $version"
+cmp -s "$stage/LICENSE.txt" "$folder/LICENSE.txt" && pass "the lost licence is back" \
+    || fail "installing again did not repair"
 
 # A later version of the same package replaces this one.
 sh "$make_msi" 99.0 "$work/quillomar-99.0.msi" || fail "make-msi 99.0"
