@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "model/form.h"
 #include "ui/layout.h"
+#include "ui/view.h"
 
 namespace quillomar::test {
 
@@ -25,6 +27,50 @@ inline std::vector<std::u16string> crlfLines(const std::u16string &text)
     if (start != text.size())
         lines.push_back(text.substr(start) + u"<no CR LF>");
     return lines;
+}
+
+// The built-in catalogue but for its first tale, which names a tenth author,
+// who has no button: choosing that tale fails with run-time error 340.
+inline const Catalogue &brokenCatalogue()
+{
+    static const std::vector<Tale> tales = [] {
+        std::vector<Tale> all(builtInCatalogue().tales.begin(), builtInCatalogue().tales.end());
+        all[0].authorIndex = u"9";
+        return all;
+    }();
+    static const Catalogue broken = [] {
+        Catalogue catalogue = builtInCatalogue();
+        catalogue.tales = tales;
+        return catalogue;
+    }();
+    return broken;
+}
+
+// The random users' seed: QUILLOMAR_SEED, to replay another sequence, or
+// the fixed one.
+inline unsigned randomSeed()
+{
+    const char *given = std::getenv("QUILLOMAR_SEED");
+    return given ? unsigned(std::strtoul(given, nullptr, 10)) : 20261208u;
+}
+
+// Where what a window shows differs from the form's view, or the form's
+// guard is not idle; empty when all agree. `shown` is read from the
+// window's controls, with -2 for more than one author or tale.
+inline std::string differences(const Form &form, const View &shown)
+{
+    const View expected = viewOf(form);
+    if (shown.text != expected.text)
+        return "output box";
+    if (shown.author != expected.author)
+        return "author " + std::to_string(shown.author) + " checked, form has "
+                + std::to_string(expected.author);
+    if (shown.tale != expected.tale)
+        return "tale " + std::to_string(shown.tale) + " selected, form has "
+                + std::to_string(expected.tale);
+    if (form.clickGuard() != GuardIdle)
+        return "guard " + std::to_string(form.clickGuard());
+    return {};
 }
 
 // Index of the one selected author button, -1 for none, -2 for more than one.
@@ -52,28 +98,30 @@ inline double contrastRatio(const layout::Rgb &a, const layout::Rgb &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// The commonest colour of a region's pixels: its background.
+inline layout::Rgb commonestColour(const std::vector<layout::Rgb> &pixels)
+{
+    std::vector<std::pair<layout::Rgb, int>> counts;
+    for (const layout::Rgb &p : pixels) {
+        auto it = std::find_if(counts.begin(), counts.end(),
+                               [&p](const auto &c) { return c.first == p; });
+        if (it == counts.end())
+            counts.emplace_back(p, 1);
+        else
+            ++it->second;
+    }
+    return counts.empty() ? layout::Rgb {}
+                          : std::max_element(counts.begin(), counts.end(), [](auto &x, auto &y) {
+                                return x.second < y.second;
+                            })->first;
+}
+
 // How text drawn on a background stands out, from the pixels of a region:
 // the background is the commonest colour, the text the pixel that stands out
 // most from it (antialiased edges stand out less).
 inline double drawnContrast(const std::vector<layout::Rgb> &pixels)
 {
-    std::vector<std::pair<int, int>> counts; // colour as 0xRRGGBB, count
-    for (const layout::Rgb &p : pixels) {
-        const int key = p.red << 16 | p.green << 8 | p.blue;
-        auto it = std::find_if(counts.begin(), counts.end(),
-                               [key](auto &c) { return c.first == key; });
-        if (it == counts.end())
-            counts.emplace_back(key, 1);
-        else
-            ++it->second;
-    }
-    if (counts.empty())
-        return 1;
-    const int key = std::max_element(counts.begin(), counts.end(), [](auto &x, auto &y) {
-                        return x.second < y.second;
-                    })->first;
-    const layout::Rgb background { std::uint8_t(key >> 16), std::uint8_t(key >> 8),
-                                   std::uint8_t(key) };
+    const layout::Rgb background = commonestColour(pixels);
     double best = 1;
     for (const layout::Rgb &p : pixels)
         best = std::max(best, contrastRatio(background, p));

@@ -41,43 +41,47 @@ Outcome ChoiceRunner::chooseTale(int p)
 Outcome ChoiceRunner::stepAuthor(int from, int step)
 {
     const int count = m_form.Option1.count();
-    return chooseAuthor((from + step % count + count) % count);
+    if ((step != 1 && step != -1) || from < 0 || from >= count)
+        return Outcome::Unchanged;
+    return chooseAuthor((from + step + count) % count);
 }
 
 Outcome ChoiceRunner::pressListKey(ListKey key, int pageRows)
 {
     const int last = m_form.List1(0).listCount() - 1;
-    const int page = std::max(pageRows - 1, 1);
-    int p = 0;
-    if (key == ListKey::End)
-        p = last;
-    else if (m_cursor >= 0) {
-        switch (key) {
-        case ListKey::Up:
-            p = m_cursor - 1;
-            break;
-        case ListKey::Down:
-            p = m_cursor + 1;
-            break;
-        case ListKey::PageUp:
-            p = m_cursor - page;
-            break;
-        case ListKey::PageDown:
-            p = m_cursor + page;
-            break;
-        case ListKey::Home:
-            p = 0;
-            break;
-        case ListKey::End:
-        case ListKey::Space:
-            p = m_cursor;
-            break;
-        }
-    }
-    p = std::clamp(p, 0, std::max(last, 0));
-    if (last < 0 || p == m_view.tale)
+    if (last < 0)
         return Outcome::Unchanged;
-    return chooseTale(p);
+    // A page moves on by one title less than it shows, and never past the list.
+    const int page = std::clamp(pageRows > 1 ? pageRows - 1 : 1, 1, std::max(last, 1));
+    // Without a cursor (-1), every key but End lands on the first title.
+    int p = 0;
+    switch (key) {
+    case ListKey::Up:
+        p = m_cursor - 1;
+        break;
+    case ListKey::Down:
+        p = m_cursor + 1;
+        break;
+    case ListKey::PageUp:
+        p = m_cursor - page;
+        break;
+    case ListKey::PageDown:
+        p = m_cursor < 0 ? 0 : m_cursor + page;
+        break;
+    case ListKey::Home:
+        p = 0;
+        break;
+    case ListKey::End:
+        p = last;
+        break;
+    case ListKey::Space:
+        p = m_cursor;
+        break;
+    default: // a number that names no key
+        return Outcome::Unchanged;
+    }
+    p = std::clamp(p, 0, last);
+    return p == m_view.tale ? Outcome::Unchanged : chooseTale(p);
 }
 
 namespace {
@@ -99,7 +103,7 @@ Outcome ChoiceRunner::typeInList(char16_t letter)
     const ListBox &titles = m_form.List1(0);
     const int count = titles.listCount();
     for (int i = 1; i <= count; ++i) {
-        const int p = (std::max(m_cursor, -1) + i) % count;
+        const int p = (m_cursor + i) % count;
         const std::u16string_view title = titles.list(p);
         if (!title.empty() && folded(title.front()) == folded(letter))
             return p == m_view.tale ? Outcome::Unchanged : chooseTale(p);

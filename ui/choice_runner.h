@@ -46,13 +46,15 @@ public:
     Outcome chooseTale(int p);
     // An arrow key on author button `from`: chooses the next (+1) or the
     // previous (-1), round the group; the window then moves the focus to
-    // view().author.
+    // view().author. Any other step, or a button that is not there, chooses
+    // nothing.
     Outcome stepAuthor(int from, int step);
     // A key in the tale list, which shows `pageRows` titles at a time. Before
     // any tale is chosen the list has no cursor, and every key but End
     // chooses the first title; afterwards the keys move on from the title
     // chosen last, even when an author choice has cleared the selection. A
-    // key that lands on the chosen tale chooses nothing.
+    // key that lands on the chosen tale chooses nothing, nor does a number
+    // that names no ListKey.
     Outcome pressListKey(ListKey key, int pageRows);
     // A letter typed in the tale list: chooses the next title after the
     // cursor, round the list, that begins with it, whatever its case.

@@ -62,11 +62,12 @@ constexpr Twips authorButton(int a)
 }
 
 // Inside an author button and the frame, in design pixels: the radio mark,
-// the gap between it and the caption, and how far the frame's caption stands
-// in from the frame's left edge, as a group box's does.
+// the gap between it and the caption, how far the frame's caption stands in
+// from the frame's left edge, and how high its strip is, as a group box's.
 constexpr int RadioMark = 13;
 constexpr int RadioGap = 4;
 constexpr int FrameCaptionInset = 8;
+constexpr int FrameCaptionHeight = 18;
 // The height of a line of text, where a window sets it rather than taking
 // its toolkit's (the page does, so that every browser engine agrees).
 constexpr int LineHeight = 19;
@@ -78,6 +79,8 @@ constexpr int TouchRow = 44;
 struct Rgb
 {
     std::uint8_t red, green, blue;
+
+    friend constexpr bool operator==(const Rgb &, const Rgb &) = default;
 };
 
 constexpr Rgb WindowColour { 192, 192, 255 };

@@ -9,7 +9,8 @@ namespace quillomar {
 
 View viewOf(const Form &form)
 {
-    View view { form.Text1(0).text(), -1, form.List1(0).listIndex() };
+    const std::u16string &text = form.Text1(0).text();
+    View view { text, -1, form.List1(0).listIndex(), text.substr(0, text.find(u"\r\n")) };
     for (int a = 0; a < form.Option1.count(); ++a) {
         if (form.Option1(a).value())
             view.author = a;

@@ -17,6 +17,9 @@ struct View
     std::u16string text; // the output box, CR LF line ends
     int author = -1; // the checked author button, or -1
     int tale = -1; // the selected tale, or -1
+    // The output box's description for screen readers: the report's first
+    // line ("Избран автор: ..."), or the introduction's.
+    std::u16string description;
 
     friend bool operator==(const View &, const View &) = default;
 };
