@@ -38,9 +38,7 @@ int authorOf(const QWidget *widget)
 
 void MonkeyTest::randomClicksAndKeysNeverBreakTheWindow()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("QUILLOMAR_SEED")
-            ? quint32(qEnvironmentVariableIntValue("QUILLOMAR_SEED"))
-            : 20261208u;
+    const quint32 seed = test::randomSeed();
     const int sessions = 75, steps = 40;
     QRandomGenerator rng(seed);
 

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "tests/test_support.h"
 #include "ui/qt/main_window.h"
 #include "ui/view.h"
 
@@ -36,18 +37,7 @@ inline View shownView(const MainWindow &window)
 // Where the widgets differ from the form object's state; empty when they agree.
 inline QString differencesFromForm(const MainWindow &window)
 {
-    const View expected = viewOf(window.form()), shown = shownView(window);
-    if (shown.text != expected.text)
-        return QStringLiteral("output box: ") + QString::fromStdU16String(shown.text).left(60);
-    if (shown.author != expected.author)
-        return QStringLiteral("author %1 checked, form has %2")
-                .arg(shown.author)
-                .arg(expected.author);
-    if (shown.tale != expected.tale)
-        return QStringLiteral("tale %1 selected, form has %2").arg(shown.tale).arg(expected.tale);
-    if (window.form().clickGuard() != GuardIdle)
-        return QStringLiteral("guard %1").arg(window.form().clickGuard());
-    return {};
+    return QString::fromStdString(differences(window.form(), shownView(window)));
 }
 
 // Where the author group's one Tab stop is not the selected button (the first

@@ -5,12 +5,12 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "tests/test_support.h"
 #include "tests/win32/window_support.h"
 
 namespace quillomar {
@@ -24,8 +24,7 @@ TEST(Win32MonkeyTest, RandomClicksAndKeysNeverBreakTheWindow)
     const INITCOMMONCONTROLSEX controls { sizeof(controls),
                                           ICC_STANDARD_CLASSES | ICC_BAR_CLASSES };
     InitCommonControlsEx(&controls);
-    const char *seedText = std::getenv("QUILLOMAR_SEED");
-    const unsigned seed = seedText ? unsigned(std::strtoul(seedText, nullptr, 10)) : 20261208u;
+    const unsigned seed = test::randomSeed();
     std::mt19937 random(seed);
     const auto below = [&random](int n) { return int(random() % unsigned(n)); };
 

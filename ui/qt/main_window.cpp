@@ -75,8 +75,7 @@ MainWindow::MainWindow(const Catalogue &catalogue, QWidget *parent)
                       | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_runner(catalogue)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(windowAccessible), true);
-    Q_UNUSED(factoryInstalled);
+    QAccessible::installFactory(windowAccessible); // once: Qt keeps no factory twice
     setWindowTitle(toQString(layout::Caption));
     setWindowIcon(QIcon(QPixmap(quillomar_xpm)));
     setFixedSize(pixels(layout::ClientArea).size());
@@ -185,6 +184,8 @@ void MainWindow::createTaleList(const QString &heading)
             [this](int p) { follow(m_runner.chooseTale(p)); });
     connect(m_taleList, &TaleList::keyPressed, this,
             [this](ListKey key) { follow(m_runner.pressListKey(key, m_taleList->pageRows())); });
+    connect(m_taleList, &TaleList::typed, this,
+            [this](char16_t letter) { follow(m_runner.typeInList(letter)); });
 }
 
 void MainWindow::onTaleSelectionChanged()
@@ -217,9 +218,7 @@ void MainWindow::showForm()
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_output->setPlainText(text);
     m_output->verticalScrollBar()->setValue(0);
-    // A screen reader finds the report's first line, the chosen author, in
-    // the box's description.
-    m_output->setAccessibleDescription(text.left(text.indexOf(QLatin1Char('\n'))));
+    m_output->setAccessibleDescription(toQString(view.description));
 
     for (std::size_t a = 0; a < m_authors.size(); ++a) {
         const bool stop = int(a) == authorTabStop(view);

@@ -45,8 +45,8 @@ private:
     void fail();
 
     ChoiceRunner m_runner;
-    QPlainTextEdit *m_output;
-    TaleList *m_taleList;
+    QPlainTextEdit *m_output = nullptr;
+    TaleList *m_taleList = nullptr;
     std::vector<QRadioButton *> m_authors; // by author index
     int m_namedTale = -1; // the tale whose accessible name carries its author
     bool m_showing = false;

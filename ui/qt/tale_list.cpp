@@ -76,8 +76,15 @@ void TaleList::keyPressEvent(QKeyEvent *event)
         { Qt::Key_Space, ListKey::Space },   { Qt::Key_Select, ListKey::Space }
     };
     const auto key = keys.constFind(event->key());
-    if (key != keys.cend() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key != keys.cend() && modifiers == Qt::NoModifier) {
         emit keyPressed(*key);
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace()
+        && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        emit typed(text.at(0).unicode());
         return;
     }
     QListWidget::keyPressEvent(event);

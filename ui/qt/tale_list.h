@@ -11,9 +11,10 @@ namespace quillomar {
 
 // The tale list. The user can select a tale but never clear the selection,
 // and picking the selected tale again is reported, like any other choice.
-// The moving keys are only reported: which title they choose is the runner's
-// rule. Focus alone puts no cursor on a title, and a screen reader hears the
-// chosen title as the focus moves to it.
+// The moving keys and typed letters are only reported: which title they
+// choose is the runner's rule, not Qt's search. Focus alone puts no cursor on
+// a title, and a screen reader hears the chosen title as the focus moves to
+// it.
 class TaleList : public QListWidget
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ signals:
     // The user clicked the tale that was already selected.
     void reselected(int row);
     void keyPressed(ListKey key);
+    void typed(char16_t letter);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,

@@ -3,6 +3,8 @@
 
 #include "child_control.h"
 
+#include <commctrl.h>
+
 namespace quillomar::win32 {
 
 HWND createChild(HWND parent, const wchar_t *windowClass, const std::wstring &text, DWORD style,
@@ -20,21 +22,20 @@ void ChildControl::create(HWND parent, const wchar_t *windowClass, const std::ws
                           DWORD style, DWORD extendedStyle, int id, const RECT &place, HFONT font)
 {
     m_hwnd = createChild(parent, windowClass, text, style, extendedStyle, id, place, font);
-    SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_base = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc)));
+    SetWindowSubclass(m_hwnd, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-LRESULT CALLBACK ChildControl::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK ChildControl::subclassProc(HWND control, UINT message, WPARAM wParam,
+                                            LPARAM lParam, UINT_PTR id, DWORD_PTR self)
 {
-    auto *self = reinterpret_cast<ChildControl *>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    auto *object = reinterpret_cast<ChildControl *>(self);
     if (message == WM_NCDESTROY) {
         // The control goes before its object: it calls this object no more.
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_base));
-        self->m_hwnd = nullptr;
-        return CallWindowProcW(self->m_base, control, message, wParam, lParam);
+        RemoveWindowSubclass(control, subclassProc, id);
+        object->m_hwnd = nullptr;
+        return DefSubclassProc(control, message, wParam, lParam);
     }
-    return self->handleMessage(message, wParam, lParam);
+    return object->handleMessage(message, wParam, lParam);
 }
 
 LRESULT ChildControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -44,7 +45,7 @@ LRESULT ChildControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT ChildControl::callBase(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return CallWindowProcW(m_base, m_hwnd, message, wParam, lParam);
+    return DefSubclassProc(m_hwnd, message, wParam, lParam);
 }
 
 LRESULT PaintedButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -15,9 +15,7 @@ HWND createChild(HWND parent, const wchar_t *windowClass, const std::wstring &te
                  DWORD extendedStyle, int id, const RECT &place, HFONT font);
 
 // A stock control of the window that handles some of its messages itself and
-// leaves the rest to its class. It is subclassed the plain way, with the
-// object in the control's user data: comctl32's SetWindowSubclass looks up a
-// window property on every message, a round trip to the server under Wine.
+// leaves the rest to its class, subclassed with comctl32's SetWindowSubclass.
 class ChildControl
 {
 public:
@@ -38,10 +36,10 @@ protected:
     LRESULT callBase(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
-    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK subclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
 
     HWND m_hwnd = nullptr;
-    WNDPROC m_base = nullptr;
 };
 
 // A button-class control, such as a radio button or a group box, that

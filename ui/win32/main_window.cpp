@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "resource.h"
 #include "text.h"
 #include "ui/layout.h"
@@ -32,16 +34,11 @@ bool registerClass(HINSTANCE instance, WNDPROC procedure)
 
 } // namespace
 
-void ComRelease::operator()(IUnknown *object) const
-{
-    object->Release();
-}
-
 MainWindow::MainWindow(const Catalogue &catalogue) : m_runner(catalogue)
 {
-    for (int a = 0; a < int(m_authors.size()); ++a) {
-        m_authors[std::size_t(a)] = std::make_unique<AuthorButton>(a, m_palette, m_dpi);
-        m_authors[std::size_t(a)]->stepped = [this, a](int step) {
+    for (int a = 0; a < form().Option1.count(); ++a) {
+        m_authors.push_back(std::make_unique<AuthorButton>(a, m_palette, m_dpi));
+        m_authors.back()->stepped = [this, a](int step) {
             const Outcome outcome = m_runner.stepAuthor(a, step);
             follow(outcome);
             if (outcome == Outcome::Changed)
@@ -51,6 +48,7 @@ MainWindow::MainWindow(const Catalogue &catalogue) : m_runner(catalogue)
     m_tales.keyPressed
             = [this](ListKey key) { follow(m_runner.pressListKey(key, m_tales.pageRows())); };
     m_tales.reselected = [this](int p) { follow(m_runner.chooseTale(p)); };
+    m_tales.typed = [this](char16_t letter) { follow(m_runner.typeInList(letter)); };
 }
 
 MainWindow::~MainWindow()
@@ -115,10 +113,12 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (!m_closedByOwner)
             PostQuitMessage(m_runner.ended() ? RunTimeErrorExitCode : 0);
         return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
-        m_hwnd = nullptr;
-        return 0;
+    case WM_NCDESTROY: {
+        // The window goes before its object: it calls this object no more.
+        HWND hwnd = std::exchange(m_hwnd, nullptr);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
     }
     return handleChildMessage(message, wParam, lParam);
 }
@@ -203,19 +203,13 @@ void MainWindow::createAuthors()
 }
 
 // Screen readers name a control by its caption, or an edit or list by the
-// label just before it. The output box has none, so it is named here, through
-// Dynamic Annotation, as is the list, to be sure.
+// label just before it. The output box has none, so it is named here, as is
+// the list, to be sure.
 void MainWindow::nameControls()
 {
-    IAccPropServices *services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void **>(&services))))
-        return;
-    m_accessible.reset(services);
-    m_accessible->SetHwndPropStr(m_output, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                 wide(layout::OutputBoxName).c_str());
-    m_accessible->SetHwndPropStr(m_tales.hwnd(), DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                 wide(form().Label1(1).caption()).c_str());
+    m_annotations = std::make_unique<Annotations>();
+    m_annotations->set(m_output, PROPID_ACC_NAME, wide(layout::OutputBoxName));
+    m_annotations->set(m_tales.hwnd(), PROPID_ACC_NAME, wide(form().Label1(1).caption()));
 }
 
 void MainWindow::onCommand(int id, int code)
@@ -224,7 +218,10 @@ void MainWindow::onCommand(int id, int code)
     if (a >= 0 && a < int(m_authors.size())) {
         if (m_authors[std::size_t(a)]->isChoice(code))
             follow(m_runner.chooseAuthor(a));
-    } else if (id == TalesId && code == LBN_SELCHANGE && m_tales.selection() >= 0) {
+    } else if (id == TalesId && code == LBN_SELCHANGE && m_tales.selection() >= 0
+               && m_tales.selection() != m_runner.view().tale) {
+        // The chosen title clicked again comes as `reselected`: Wine also
+        // sends this for it, and one click is one choice.
         follow(m_runner.chooseTale(m_tales.selection()));
     }
 }
@@ -254,15 +251,9 @@ void MainWindow::follow(Outcome outcome)
 void MainWindow::showView()
 {
     const View &view = m_runner.view();
-    const std::wstring text = wide(view.text);
-    SetWindowTextW(m_output, text.c_str());
+    SetWindowTextW(m_output, wide(view.text).c_str());
     SendMessageW(m_output, WM_VSCROLL, SB_TOP, 0);
-    // A screen reader finds the report's first line, the chosen author, in
-    // the box's description.
-    if (m_accessible)
-        m_accessible->SetHwndPropStr(m_output, DWORD(OBJID_CLIENT), CHILDID_SELF,
-                                     PROPID_ACC_DESCRIPTION,
-                                     text.substr(0, text.find(L'\r')).c_str());
+    m_annotations->set(m_output, PROPID_ACC_DESCRIPTION, wide(view.description));
 
     for (std::size_t a = 0; a < m_authors.size(); ++a) {
         HWND button = m_authors[a]->hwnd();

@@ -4,11 +4,11 @@
 #pragma once
 
 #include <windows.h>
-#include <oleacc.h>
 
-#include <array>
 #include <memory>
+#include <vector>
 
+#include "annotations.h"
 #include "author_button.h"
 #include "author_frame.h"
 #include "colours.h"
@@ -17,12 +17,6 @@
 #include "ui/choice_runner.h"
 
 namespace quillomar::win32 {
-
-// COM objects are released with their owner.
-struct ComRelease
-{
-    void operator()(IUnknown *object) const;
-};
 
 // The program's one window on Windows, made of stock controls: a read-only
 // multi-line edit, static labels, a group box with nine radio buttons and a
@@ -34,8 +28,9 @@ struct ComRelease
 // notification that could be taken for a choice.
 //
 // The C++ object is bound to its HWND: `this` is stored at WM_NCCREATE and
-// every message goes to handleMessage. The message loop stays in wWinMain,
-// which passes each message through IsDialogMessage for the keyboard.
+// every message goes to handleMessage. The message loop is run()'s, in
+// application.cpp, which passes each message through IsDialogMessage for the
+// keyboard.
 class MainWindow
 {
 public:
@@ -58,6 +53,8 @@ public:
     HWND author(int a) const { return m_authors[std::size_t(a)]->hwnd(); }
     HWND taleHeading() const { return m_heading; }
     HWND taleList() const { return m_tales.hwnd(); }
+    // What the window has told screen readers of its controls.
+    const Annotations &annotations() const { return *m_annotations; }
 
 private:
     static constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -108,11 +105,11 @@ private:
     HWND m_title = nullptr;
     HWND m_heading = nullptr;
     AuthorFrame m_frame { m_palette, m_dpi };
-    std::array<std::unique_ptr<AuthorButton>, 9> m_authors;
+    std::vector<std::unique_ptr<AuthorButton>> m_authors; // by author index
     TaleList m_tales { m_runner.form().List1(0), m_palette };
     HWND m_lastFocus = nullptr; // where the focus goes back when the window is activated
     bool m_closedByOwner = false;
-    std::unique_ptr<IAccPropServices, ComRelease> m_accessible;
+    std::unique_ptr<Annotations> m_annotations; // made with the window, once COM is up
     Gdi<HFONT> m_font;
 };
 

@@ -45,16 +45,14 @@ LRESULT MainWindow::handleFrameMessage(UINT message, WPARAM wParam, LPARAM lPara
         followSystemColours();
         return 0;
     case WM_GETMINMAXINFO: {
-        // A fixed size, maximized or not.
+        // A fixed size, whatever asks for another: the style gives the user
+        // no border to drag and no maximize button, and this holds for the
+        // rest (a maximize sent, windows tiled).
         const SIZE size = windowSize(m_dpi);
         auto *limits = reinterpret_cast<MINMAXINFO *>(lParam);
         limits->ptMaxSize = limits->ptMinTrackSize = limits->ptMaxTrackSize = { size.cx, size.cy };
         return 0;
     }
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_MAXIMIZE || (wParam & 0xFFF0) == SC_SIZE)
-            return 0;
-        break;
     case WM_DPICHANGED: {
         m_dpi = HIWORD(wParam);
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);

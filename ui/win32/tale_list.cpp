@@ -120,6 +120,12 @@ LRESULT TaleList::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_CHAR:
+        if (wParam > L' ' && wParam != 0x7F && typed) {
+            typed(char16_t(wParam));
+            return 0;
+        }
+        break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         // Picking the selected title again counts as a choice too.

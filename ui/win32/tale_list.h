@@ -17,15 +17,17 @@
 namespace quillomar::win32 {
 
 // The tale list: an owner-drawn list box of the form's titles. Its moving
-// keys and a click on the chosen title are only reported; the window shows
-// the selection the runner's view says. Long titles are clipped at the edge,
-// and the one under the mouse shows whole in a tip.
+// keys, typed letters and a click on the chosen title are only reported; the
+// window shows the selection the runner's view says, not the list box's own
+// search. Long titles are clipped at the edge, and the one under the mouse
+// shows whole in a tip.
 class TaleList : public ChildControl
 {
 public:
     TaleList(const ListBox &titles, Palette &palette) : m_titles(titles), m_palette(palette) { }
 
     std::function<void(ListKey key)> keyPressed;
+    std::function<void(char16_t letter)> typed;
     // The user clicked the title that was already selected.
     std::function<void(int tale)> reselected;
 
