@@ -33,7 +33,7 @@ class AuditTest(browser.PageTest):
         self.click_author(3)
         self.core.select('author', 3)
         self.audit('an author chosen')
-        self.focus('List1_0')
+        self.focus('tales')
         self.keys(Keys.DOWN)
         self.audit('a tale chosen')
         for name, value in [('prefers-color-scheme', 'dark'), ('forced-colors', 'active')]:

@@ -12,6 +12,7 @@ with ENGINE one of chromium (the default), firefox and webkit.
 import http.server
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -24,6 +25,21 @@ import engines
 WEB = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'ui', 'web')
 SITE, REPLAY, VERSION = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
 ENGINE = engines.ENGINES[sys.argv[4] if len(sys.argv) >= 5 else 'chromium']
+
+
+def names(folder):
+    """What the page's script shares with the core and the page, as the page
+    writer wrote it into the page: Outcome and ListKey numbers, the ids."""
+    with open(os.path.join(folder, 'index.html'), encoding='utf-8') as page:
+        return json.loads(re.search(r'<script type="application/json">(.*?)</script>',
+                                    page.read()).group(1))
+
+
+# The page's element ids by their names, for the tests' scripts as
+# %(name)s, and the author buttons' rows as CSS selectors.
+IDS = names(SITE)['ids'] if SITE else {}
+AUTHOR = '#%s > label:nth-of-type(%%d)' % IDS.get('frame')
+TITLE = '#%s > [role=option]:nth-child(%%d)' % IDS.get('tales')
 
 
 class Site:
@@ -89,11 +105,12 @@ class Core:
 
 # The page's state, read in one round trip.
 READ_PAGE = '''
-const output = document.getElementById('Text1_0');
-const radios = Array.from(document.querySelectorAll('#Frame1 input'));
-const titles = Array.from(document.querySelectorAll('#List1_0 [role=option]'));
+const output = document.getElementById('%(output)s');
+const radios = Array.from(document.querySelectorAll('#%(frame)s input'));
+const titles = Array.from(document.querySelectorAll('#%(tales)s [role=option]'));
 const chosen = titles.find(title => title.getAttribute('aria-selected') === 'true');
 const active = document.activeElement;
+const status = document.getElementById('%(status)s');
 return {
     text: output.value,
     author: radios.findIndex(r => r.checked),
@@ -101,10 +118,10 @@ return {
     name: chosen ? chosen.getAttribute('aria-label') || '' : '',
     top: output.scrollTop, caret: output.selectionStart,
     focus: active.id || (active.name ? active.name + ':' + active.value : ''),
-    status: document.getElementById('status').hidden ? '' : document.getElementById('status').textContent,
-    spoken: document.getElementById('report').textContent.trim(),
+    status: status.hidden ? '' : status.textContent,
+    spoken: document.getElementById('%(report)s').textContent.trim(),
 };
-'''
+''' % IDS
 
 
 # The release each of the page's parts came from: the document, its style
@@ -113,9 +130,9 @@ return {
 READ_RELEASES = '''
 const root = document.documentElement;
 const style = getComputedStyle(root).getPropertyValue('--release').replace(/[" ]/g, '');
-const core = (document.getElementById('Text1_0').value.match(/On-Clic(.)/) || [])[1];
+const core = (document.getElementById('%(output)s').value.match(/On-Clic(.)/) || [])[1];
 return [root.dataset.release, style, root.dataset.script, root.dataset.loader, core];
-'''
+''' % IDS
 
 
 def release(folder, name, age):
@@ -201,8 +218,7 @@ class PageTest(unittest.TestCase):
     def assert_shows_core(self, context=''):
         view = self.core.view
         expected = {'text': view['text'].replace('\r\n', '\n'), 'author': view['author'],
-                    'tale': view['tale'], 'name': view['name'], 'top': 0, 'caret': 0,
-                    'status': ''}
+                    'tale': view['tale'], 'top': 0, 'caret': 0, 'status': ''}
         # WebKitWebDriver may answer before the page has handled the input.
         end = time.monotonic() + 2
         while True:
@@ -228,14 +244,14 @@ class PageTest(unittest.TestCase):
         self.engine.tap(x, y)
 
     def click_author(self, a):
-        self.tap_element('#Option1_%d' % a)
+        self.tap_element(AUTHOR % (a + 1))
 
     def click_tale(self, p):
         # A real press where the title is. The list may still be scrolling to
         # its choice: wait until it has stood still for two frames, scroll
         # the title in, and check it is what lies under that point.
         self.run_async('''
-            const list = document.getElementById('List1_0');
+            const list = document.getElementById(arguments[1]);
             const title = list.querySelectorAll('[role=option]')[arguments[0]];
             const done = arguments[arguments.length - 1];
             let still = 0, last = -1;
@@ -251,8 +267,8 @@ class PageTest(unittest.TestCase):
                     list.scrollTop = top + title.offsetHeight - list.clientHeight;
                 requestAnimationFrame(done);
             };
-            requestAnimationFrame(settle);''', p)
-        selector = '#List1_0 [role=option]:nth-child(%d)' % (p + 1)
+            requestAnimationFrame(settle);''', p, IDS['tales'])
+        selector = TITLE % (p + 1)
         self.assertTrue(self.js('''
             const title = document.querySelector(arguments[0]), box = title.getBoundingClientRect();
             const list = title.parentElement.getBoundingClientRect();
@@ -261,9 +277,9 @@ class PageTest(unittest.TestCase):
             'tale %d is not where the list shows it' % p)
         x, y = self.js('''
             const box = document.querySelector(arguments[0]).getBoundingClientRect();
-            const list = document.getElementById('List1_0').getBoundingClientRect();
+            const list = document.getElementById(arguments[1]).getBoundingClientRect();
             return [box.left + 20, Math.max(box.top, list.top) / 2 + Math.min(box.bottom, list.bottom) / 2];''',
-                        selector)
+                        selector, IDS['tales'])
         self.engine.tap(x, y)
 
     def run_async(self, script, *args):
@@ -272,8 +288,9 @@ class PageTest(unittest.TestCase):
     def keys(self, *keys):
         self.engine.keys(*keys)
 
-    def focus(self, element_id):
-        self.js('document.getElementById(arguments[0]).focus()', element_id)
+    def focus(self, name):
+        """Puts the focus on the element of that name in IDS."""
+        self.js('document.getElementById(arguments[0]).focus()', IDS[name])
 
     def tearDown(self):
         if not self.errors_expected:

@@ -4,40 +4,40 @@
 """The page in a browser engine, driven with real clicks and keys, against
 the core."""
 
-import collections
 import io
+import os
+import subprocess
 
 from PIL import Image
 from selenium.webdriver.common.keys import Keys
 
 import browser
-from browser import only_in
+from browser import AUTHOR, IDS, only_in
 
 # The window's design in twips, 15 to a CSS pixel: left, top, width and
 # height in the window; the author buttons are one under another in the frame.
 TWIPS_PER_PIXEL = 15
 FRAME = (120, 600, 3375, 3255)
 DESIGN_TWIPS = {
-    'window': (0, 0, 8550, 5880),
-    'Text1_0': (120, 3960, 8295, 2055),
-    'Label1_0': (960, 0, 6495, 375),
-    'Frame1': FRAME,
-    'List1_0': (3720, 900, 4695, 1485),
-    'Label1_1': (3720, 600, 4695, 300),
-    **{'Option1_%d' % a: (FRAME[0] + 120, FRAME[1] + 300 + 300 * a, 3135, 300) for a in range(9)},
+    '#' + IDS['window']: (0, 0, 8550, 5880),
+    '#' + IDS['output']: (120, 3960, 8295, 2055),
+    '#' + IDS['title']: (960, 0, 6495, 375),
+    '#' + IDS['frame']: FRAME,
+    '#' + IDS['tales']: (3720, 900, 4695, 1485),
+    '#' + IDS['heading']: (3720, 600, 4695, 300),
+    **{AUTHOR % (a + 1): (FRAME[0] + 120, FRAME[1] + 300 + 300 * a, 3135, 300) for a in range(9)},
 }
 
-# Where each control is, relative to the window.
+# Where each control is, relative to the window, by its selector.
 BOXES = '''
-const window = document.getElementById('window').getBoundingClientRect();
-const boxes = {window: [0, 0, window.width, window.height],
-               scroll: document.documentElement.scrollWidth,
+const window = document.getElementById('%(window)s').getBoundingClientRect();
+const boxes = {scroll: document.documentElement.scrollWidth,
                viewport: document.documentElement.clientWidth};
-for (const id of arguments[0]) {
-    const box = document.getElementById(id).getBoundingClientRect();
-    boxes[id] = [box.left - window.left, box.top - window.top, box.width, box.height];
+for (const selector of arguments[0]) {
+    const box = document.querySelector(selector).getBoundingClientRect();
+    boxes[selector] = [box.left - window.left, box.top - window.top, box.width, box.height];
 }
-return boxes;'''
+return boxes;''' % IDS
 
 
 class PageTest(browser.PageTest):
@@ -45,7 +45,7 @@ class PageTest(browser.PageTest):
     def test_opens_like_the_window_with_the_output_box_focused(self):
         self.open()
         self.assert_shows_core()
-        self.assertEqual(self.page()['focus'], 'Text1_0')
+        self.assertEqual(self.page()['focus'], IDS['output'])
         self.assertEqual(self.js('return document.title'),
                          'www.prikazki.example\xa0\xa0\xa0Quillomar')
 
@@ -56,7 +56,7 @@ class PageTest(browser.PageTest):
             self.core.select(kind, index)
             self.assert_shows_core('%s %d' % (kind, index))
         # The chosen tale again: the report is written again, from its top.
-        self.js('document.getElementById("Text1_0").scrollTop = 1000')
+        self.js('document.getElementById(arguments[0]).scrollTop = 1000', IDS['output'])
         self.click_tale(0)
         self.core.select('tale', 0)
         self.assert_shows_core('tale 0 again')
@@ -78,19 +78,19 @@ class PageTest(browser.PageTest):
             for _ in range(6):
                 self.keys(Keys.TAB)
                 focus = self.page()['focus']
-                if focus == 'Text1_0' and stops:
+                if focus == IDS['output'] and stops:
                     return stops
-                if focus and focus != 'Text1_0':
+                if focus and focus != IDS['output']:
                     stops.append(focus)
             self.fail('Tab never came back to the output box: %s' % stops)
-        self.assertEqual(round_from_output(), ['author:0', 'List1_0'])
+        self.assertEqual(round_from_output(), ['author:0', IDS['tales']])
         self.assertFalse(self.js('return Array.from(document.querySelectorAll("[tabindex]"))'
                                   '.some(e => e.tabIndex > 0)'), 'no positive tabindex')
         self.click_author(5)
         self.core.select('author', 5)
-        self.focus('Text1_0')
-        self.assertEqual(round_from_output(), ['author:5', 'List1_0'])
-        self.focus('List1_0')
+        self.focus('output')
+        self.assertEqual(round_from_output(), ['author:5', IDS['tales']])
+        self.focus('tales')
         self.engine.chord(Keys.SHIFT, Keys.TAB)
         self.assertEqual(self.page()['focus'], 'author:5')
         self.assert_shows_core()
@@ -110,7 +110,7 @@ class PageTest(browser.PageTest):
             self.core = browser.Core()
             self.addCleanup(self.core.close)
             self.open()
-            self.focus('List1_0')
+            self.focus('tales')
             self.assert_shows_core('focus alone chooses nothing')
             self.keys(key)
             self.core.select('tale', 0)
@@ -122,7 +122,7 @@ class PageTest(browser.PageTest):
         self.core.select('tale', 3)
         self.click_author(0)
         self.core.select('author', 0)
-        self.focus('List1_0')
+        self.focus('tales')
         for key, tale in [(Keys.DOWN, 4), (Keys.END, 47), (Keys.PAGE_UP, 43), (Keys.HOME, 0),
                           (Keys.PAGE_DOWN, 4), ('х', 42), ('Х', 43), ('б', 0)]:
             self.keys(key)
@@ -132,9 +132,9 @@ class PageTest(browser.PageTest):
         self.keys(Keys.END)
         self.core.select('tale', 47)
         self.assertTrue(self.js('''
-            const list = document.getElementById('List1_0').getBoundingClientRect();
+            const list = document.getElementById(arguments[0]).getBoundingClientRect();
             const title = document.querySelector('[aria-selected=true]').getBoundingClientRect();
-            return title.top >= list.top && title.bottom <= list.bottom;'''))
+            return title.top >= list.top && title.bottom <= list.bottom;''', IDS['tales']))
 
     def test_screen_readers_hear_each_report_once_by_its_first_line(self):
         self.open()
@@ -143,24 +143,36 @@ class PageTest(browser.PageTest):
         for kind, index in [('author', 1), ('author', 1), ('tale', 5), ('tale', 5)]:
             getattr(self, 'click_' + kind)(index)
             view = self.core.select(kind, index)
-            spoken = self.js('return document.getElementById("report").textContent')
+            spoken = self.js('return document.getElementById(arguments[0]).textContent',
+                             IDS['report'])
             self.assertEqual(spoken.strip(), view['text'].split('\r\n')[0])
             # The same report again is said again: the region's text changes.
             self.assertNotIn(spoken, seen)
             seen = {spoken}
-        self.assertEqual(self.page()['focus'], 'List1_0', 'the report takes no focus')
+        self.assertEqual(self.page()['focus'], IDS['tales'], 'the report takes no focus')
         roles = self.js('''
             const role = (selector) => document.querySelector(selector);
             return {
                 main: [role('main').getAttribute('aria-label')],
                 h1: Array.from(document.querySelectorAll('h1')).map(h => h.textContent),
-                radiogroup: [role('[role=radiogroup]').getAttribute('aria-labelledby')],
+                group: Array.from(document.querySelectorAll('fieldset > legend'))
+                    .map(legend => legend.textContent),
                 listbox: [role('[role=listbox]').getAttribute('aria-labelledby')],
-                live: [role('#report').getAttribute('aria-live')],
-                outside: [!!role('#report').closest('main')]};''')
+                live: [role('#%(report)s').getAttribute('aria-live')],
+                outside: [!!role('#%(report)s').closest('main')]};''' % IDS)
         self.assertEqual(roles, {'main': ['Quillomar'], 'h1': ['Quillomar'],
-                                 'radiogroup': ['Frame1-caption'], 'listbox': ['Label1_1'],
+                                 'group': ['Име на автор'], 'listbox': [IDS['heading']],
                                  'live': ['polite'], 'outside': [False]})
+
+    def test_the_chosen_tale_is_named_with_its_author_without_padding(self):
+        self.open()
+        # A padded title, and a title by the author whose name is padded.
+        for tale, name in [(19, 'Майстор на майсторите, автор: Ангел Каралийчев'),
+                           (1, 'Белоснежка и Червенорозка, автор: Братя Грим')]:
+            self.click_tale(tale)
+            self.assertEqual(self.page()['name'], name)
+        self.click_author(3)
+        self.assertEqual(self.page()['name'], '', 'no tale chosen')
 
     @only_in('chromium')
     def test_accessibility_tree_names_every_control(self):
@@ -175,16 +187,17 @@ class PageTest(browser.PageTest):
                     and not node.get('ignored')]
         self.assertEqual(named('main'), [('Quillomar', '')])
         self.assertEqual(named('heading')[0], ('Quillomar', ''))
-        self.assertEqual(named('radiogroup'), [('Име на автор', '')])
+        self.assertEqual(named('group'), [('Име на автор', '')])
         self.assertEqual(named('listbox'), [('Приказка', '')])
         self.assertEqual(named('textbox'),
                          [('Сведения за автора', view['text'].split('\r\n')[0])])
         self.assertEqual(len(named('radio')), 9)
-        self.assertIn((view['name'], ''), named('option'))
+        self.assertIn(('Джелсомино в страната на лъжците, автор: Джани Родари', ''),
+                      named('option'))
         self.assertEqual(len(named('option')), 48)
 
     def boxes(self, expected):
-        return self.js(BOXES, [key for key in expected if key != 'window'])
+        return self.js(BOXES, list(expected))
 
     def test_geometry_follows_the_design_to_the_pixel_at_full_size(self):
         self.open()
@@ -194,12 +207,23 @@ class PageTest(browser.PageTest):
         for key, rect in expected.items():
             for got, want in zip(boxes[key], rect):
                 self.assertAlmostEqual(got, want, delta=1, msg=key)
+        # Each caption begins after its radio mark by the design's gap.
+        gaps = self.js('''
+            return Array.from(document.querySelectorAll('#%(frame)s > label')).map(label => {
+                const caption = document.createRange();
+                caption.selectNodeContents(label.lastChild);
+                return caption.getBoundingClientRect().left
+                    - label.querySelector('.mark').getBoundingClientRect().right;
+            });''' % IDS)
+        self.assertEqual(len(gaps), 9)
+        for a, gap in enumerate(gaps):
+            self.assertAlmostEqual(gap, 4, delta=0.5, msg='author %d' % a)
         # Rows and lines are as tall in every engine.
         self.assertEqual(self.js('''
             const titles = document.querySelectorAll('[role=option]');
             return [titles[1].getBoundingClientRect().top - titles[0].getBoundingClientRect().top,
-                    getComputedStyle(document.getElementById('Text1_0')).lineHeight];'''),
-            [19, '19px'])
+                    getComputedStyle(document.getElementById(arguments[0])).lineHeight];''',
+            IDS['output']), [19, '19px'])
 
     def test_phones_stack_the_controls_with_rows_a_finger_can_hit(self):
         least = getattr(self.engine, 'least_width', 320)
@@ -208,23 +232,23 @@ class PageTest(browser.PageTest):
             self.open()
             layout = self.js('''
                 const box = (e) => e.getBoundingClientRect();
-                const order = ['Label1_0', 'Frame1', 'Label1_1', 'List1_0', 'Text1_0']
+                const order = ['%(title)s', '%(frame)s', '%(heading)s', '%(tales)s', '%(output)s']
                     .map(id => box(document.getElementById(id)).top);
                 const titles = document.querySelectorAll('[role=option]');
-                const text = Array.from(document.querySelectorAll('#window *'))
+                const text = Array.from(document.querySelectorAll('#%(window)s *'))
                     .filter(e => e.childNodes.length && e.textContent.trim())
                     .map(e => parseFloat(getComputedStyle(e).fontSize));
-                const output = document.getElementById('Text1_0');
+                const output = document.getElementById('%(output)s');
                 return {
                     order: order,
                     scroll: document.documentElement.scrollWidth,
                     viewport: document.documentElement.clientWidth,
-                    radioRows: Math.min(...Array.from(document.querySelectorAll('#Frame1 label'))
+                    radioRows: Math.min(...Array.from(document.querySelectorAll('#%(frame)s label'))
                                         .map(e => box(e).height)),
                     titleRows: Math.min(...Array.from(titles).map(e => box(e).height)),
-                    listRows: document.getElementById('List1_0').clientHeight / box(titles[0]).height,
+                    listRows: document.getElementById('%(tales)s').clientHeight / box(titles[0]).height,
                     outputLines: output.clientHeight / parseFloat(getComputedStyle(output).lineHeight),
-                    smallestText: Math.min(...text)};''')
+                    smallestText: Math.min(...text)};''' % IDS)
             where = '%dx%d' % (width, height)
             self.assertEqual(layout['order'], sorted(layout['order']), where + ': reading order')
             self.assertLessEqual(layout['scroll'], layout['viewport'], where + ': sideways')
@@ -247,36 +271,36 @@ class PageTest(browser.PageTest):
             const title = document.createElement('div');
             title.setAttribute('role', 'option');
             title.textContent = '?';
-            document.getElementById('List1_0').append(title);''')
+            document.getElementById(arguments[0]).append(title);''', IDS['tales'])
         self.click_tale(48)
         error = self.core.select('tale', -1)['error']
         self.assertNotEqual(error, 0)
         page = self.page()
         self.assertIn(str(error), page['status'])
         self.assertTrue(self.js(
-            'return document.getElementById("window").inert'
+            'return document.getElementById("%(window)s").inert'
             ' && document.documentElement.dataset.state === "ended"'
-            ' && !document.getElementById("status").closest("[inert]")'))
+            ' && !document.getElementById("%(status)s").closest("[inert]")' % IDS))
 
 
-def luminance(rgb):
-    def channel(c):
-        c /= 255
-        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
-    r, g, b = (channel(c) for c in rgb[:3])
-    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+class Contrast:
+    """How text drawn on a background stands out, measured by the native
+    tests' arithmetic (quillomar_contrast, beside the reference core)."""
 
+    def __init__(self):
+        tool = os.path.join(os.path.dirname(browser.REPLAY), 'quillomar_contrast')
+        self.process = subprocess.Popen([tool], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        text=True)
 
-def contrast(a, b):
-    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
-    return (light + 0.05) / (dark + 0.05)
+    def of(self, pixels):
+        self.process.stdin.write(' '.join('%02x%02x%02x' % pixel[:3] for pixel in pixels) + '\n')
+        self.process.stdin.flush()
+        return float(self.process.stdout.readline())
 
-
-def drawn_contrast(pixels):
-    """The commonest colour is the background; the text is the pixel that
-    stands out most from it."""
-    background = collections.Counter(pixels).most_common(1)[0][0]
-    return max(contrast(background, pixel) for pixel in pixels)
+    def close(self):
+        self.process.stdin.close()
+        self.process.wait()
+        self.process.stdout.close()
 
 
 class ContrastTest(browser.PageTest):
@@ -288,19 +312,24 @@ class ContrastTest(browser.PageTest):
         const regions = {};
         const add = (name, box, left = 0) => regions[name] =
             [box.left + left + 2, box.top + 2, box.right - 2, box.bottom - 2];
-        for (const id of ['Label1_0', 'Label1_1', 'Text1_0'])
+        for (const id of ['%(title)s', '%(heading)s', '%(output)s'])
             add(id, document.getElementById(id).getBoundingClientRect());
         add('legend', document.querySelector('legend').getBoundingClientRect());
-        document.querySelectorAll('#Frame1 label').forEach(
+        document.querySelectorAll('#%(frame)s label').forEach(
             (label, a) => add('author ' + a, label.getBoundingClientRect(), 20));
-        document.querySelectorAll('#Frame1 .mark').forEach((mark, a) => {
+        document.querySelectorAll('#%(frame)s .mark').forEach((mark, a) => {
             const box = mark.getBoundingClientRect();
             regions['mark ' + a] = [box.left - 2, box.top - 2, box.right + 2, box.bottom + 2];
         });
         const chosen = document.querySelector('[aria-selected=true]');
         add('chosen tale', chosen.getBoundingClientRect());
         add('other tale', chosen.nextElementSibling.getBoundingClientRect());
-        return regions;"""
+        return regions;""" % IDS
+
+    def setUp(self):
+        super().setUp()
+        self.contrast = Contrast()
+        self.addCleanup(self.contrast.close)
 
     def measure(self, context):
         regions = self.js(self.REGIONS)
@@ -309,13 +338,13 @@ class ContrastTest(browser.PageTest):
         for name, box in regions.items():
             pixels = list(shot.crop(tuple(round(v * scale) for v in box)).getdata())
             least = 3 if name.startswith('mark') else 4.5
-            self.assertGreaterEqual(drawn_contrast(pixels), least, '%s in %s' % (name, context))
+            self.assertGreaterEqual(self.contrast.of(pixels), least, '%s in %s' % (name, context))
 
     def choose_and_focus(self):
         self.open()
         self.click_tale(1)
         self.core.select('tale', 1)
-        self.focus('List1_0')
+        self.focus('tales')
         # The chosen tale is navy with white text, focused or not.
         self.assertEqual(self.js('''
             const style = getComputedStyle(document.querySelector('[aria-selected=true]'));

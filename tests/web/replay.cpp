@@ -24,7 +24,6 @@ void print(const Form &form, int error)
     const nlohmann::json line = { { "text", utf8(view.text) },
                                   { "author", view.author },
                                   { "tale", view.tale },
-                                  { "name", utf8(chosenTaleName(form, view)) },
                                   { "error", error } };
     std::cout << line.dump() << std::endl;
 }

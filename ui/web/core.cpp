@@ -50,7 +50,7 @@ EMSCRIPTEN_KEEPALIVE int quillomar_step_author(int from, int step)
     return outcome(runner().stepAuthor(from, step));
 }
 
-// `key` is a ListKey.
+// `key` is a ListKey's number; the runner chooses nothing for any other.
 EMSCRIPTEN_KEEPALIVE int quillomar_press_list_key(int key, int pageRows)
 {
     return outcome(runner().pressListKey(ListKey(key), pageRows));
@@ -74,6 +74,11 @@ EMSCRIPTEN_KEEPALIVE int quillomar_author()
 EMSCRIPTEN_KEEPALIVE int quillomar_tale()
 {
     return runner().view().tale;
+}
+
+EMSCRIPTEN_KEEPALIVE const char16_t *quillomar_description()
+{
+    return runner().view().description.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *quillomar_tale_name()

@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 
 #include "model/form.h"
+#include "ui/choice_runner.h"
 #include "ui/layout.h"
 #include "ui/view.h"
 #include "ui/web/text.h"
@@ -27,7 +28,9 @@ namespace {
 // The page, already showing the form as it opens, its controls in reading
 // order: title, author group, tale heading and list, output box. Outside the
 // window, which a run-time error makes inert: the live region that speaks
-// each new report, and the alert that says the program has ended.
+// each new report, and the alert that says the program has ended. What the
+// page's script shares with the core and the page, it reads from the page:
+// the names data block (see writeNames).
 constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
 <html lang="bg">
 <head>
@@ -41,21 +44,22 @@ constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
 <link rel="manifest" href="quillomar.webmanifest">
 <link rel="icon" href="quillomar-192.png">
 <link rel="stylesheet" href="quillomar.css">
+<script type="application/json">{{names}}</script>
 <script type="module" src="quillomar.js"></script>
 </head>
 <body>
-<main id="window" aria-label="{{name}}">
-<h1 id="{{titleId}}" class="label">{{title}}</h1>
-<fieldset id="Frame1" role="radiogroup" aria-labelledby="Frame1-caption"><legend id="Frame1-caption">{{frameCaption}}</legend>
+<main id="{{id:window}}" aria-label="{{name}}">
+<h1 id="{{id:title}}" class="label">{{title}}</h1>
+<fieldset id="{{id:frame}}"><legend>{{frameCaption}}</legend>
 {{authors}}</fieldset>
-<h2 id="{{headingId}}" class="label">{{heading}}</h2>
-<div id="{{talesId}}" role="listbox" tabindex="0" aria-labelledby="{{headingId}}">
+<h2 id="{{id:heading}}" class="label">{{heading}}</h2>
+<div id="{{id:tales}}" role="listbox" tabindex="0" aria-labelledby="{{id:heading}}">
 {{tales}}</div>
-<textarea id="{{outputId}}" readonly autofocus aria-label="{{outputName}}" aria-describedby="first-line">{{text}}</textarea>
-<span id="first-line" hidden></span>
+<textarea id="{{id:output}}" readonly autofocus aria-label="{{outputName}}" aria-describedby="{{id:firstLine}}">{{text}}</textarea>
+<span id="{{id:firstLine}}" hidden></span>
 </main>
-<p id="report" class="unseen" aria-live="polite"></p>
-<p id="status" role="alert" hidden></p>
+<p id="{{id:report}}" class="unseen" aria-live="polite"></p>
+<p id="{{id:status}}" role="alert" hidden></p>
 <noscript><p>Тази страница работи с JavaScript и WebAssembly; разрешете JavaScript, за да избирате автор и приказка.</p></noscript>
 </body>
 </html>
@@ -79,39 +83,38 @@ constexpr std::string_view TaleTemplate =
 constexpr std::string_view StyleTemplate
         = R"(:root { color-scheme: light dark; -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }
 body { margin: 0; background: Canvas; color: CanvasText; }
-#window { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; width: {{windowWidth}}; height: {{windowHeight}}; background-color: {{windowColour}}; font: {{font}}; line-height: {{line}}; }
-#window > *, #Frame1 > * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; }
+#{{id:window}} { position: relative; overflow: hidden; margin: 0 auto; color-scheme: light; width: {{windowWidth}}; height: {{windowHeight}}; background-color: {{windowColour}}; font: {{font}}; line-height: {{line}}; }
+#{{id:window}} > *, #{{id:frame}} > * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; }
 .label { display: flex; align-items: center; justify-content: center; {{labelColours}} }
-#{{titleId}} { {{titleBox}} }
-#{{headingId}} { {{headingBox}} }
-#Frame1 { {{frameBox}} padding: 0; border: 0; min-width: 0; {{frameColours}} }
-#Frame1::before { content: ""; position: absolute; inset: {{frameLineTop}} 2px 2px; border: 1px solid currentColor; }
-#Frame1 > legend { left: {{captionInset}}; top: 0; padding: 0 2px; line-height: {{captionHeight}}; background: inherit; }
-#Frame1 > label { display: flex; align-items: center; gap: {{radioGap}}; padding-left: 2px; white-space: pre; overflow: hidden; cursor: default; }
-#Frame1 input { position: absolute; inset: 0; width: 100%; height: 100%; margin: 0; opacity: 0; appearance: none; }
-.mark { position: relative; flex: none; box-sizing: border-box; width: {{radioMark}}; height: {{radioMark}}; border: 1px solid currentColor; border-radius: 50%; }
-input:checked + .mark::after { content: ""; position: absolute; inset: 2px; border: {{dot}} solid currentColor; border-radius: 50%; }
+#{{id:title}} { {{titleBox}} }
+#{{id:heading}} { {{headingBox}} }
+#{{id:frame}} { {{frameBox}} padding: 0; border: 0; min-width: 0; {{frameColours}} }
+#{{id:frame}}::before { content: ""; position: absolute; inset: {{frameLineTop}} 2px 2px; border: 1px solid currentColor; }
+#{{id:frame}} > legend { left: {{captionInset}}; top: 0; padding: 0 2px; line-height: {{captionHeight}}; background: inherit; }
+#{{id:frame}} > label { display: flex; align-items: center; gap: {{radioGap}}; padding-left: 2px; white-space: pre; overflow: hidden; cursor: default; }
+#{{id:frame}} input { position: absolute; inset: 0; width: 100%; height: 100%; margin: 0; opacity: 0; appearance: none; }
+.mark { position: relative; flex: none; box-sizing: border-box; width: {{radioMark}}; height: {{radioMark}}; border: {{markBorder}} solid currentColor; border-radius: 50%; }
+input:checked + .mark::after { content: ""; position: absolute; inset: {{dotInset}}; border: {{dot}} solid currentColor; border-radius: 50%; }
 input:focus-visible + .mark { box-shadow: 0 0 0 2px currentColor; outline: 2px solid transparent; outline-offset: 2px; }
-{{authors}}#{{talesId}} { {{talesBox}} {{talesColours}} border: 1px solid {{borderColour}}; padding: 0; overflow-x: hidden; overflow-y: auto; }
-#{{talesId}}:focus-visible { outline: 2px solid {{chosenBackground}}; outline-offset: -2px; }
+{{authors}}#{{id:tales}} { {{talesBox}} {{talesColours}} border: 1px solid {{borderColour}}; padding: 0; overflow-x: hidden; overflow-y: auto; }
+#{{id:tales}}:focus-visible { outline: 2px solid {{chosenBackground}}; outline-offset: -2px; }
 [role=option] { height: {{line}}; padding: 0 3px; white-space: pre; overflow: hidden; cursor: default; }
 [role=option][aria-selected=true] { {{chosenColours}} }
-#{{talesId}}:focus-visible > .cursor { outline: 1px dotted currentColor; outline-offset: -1px; }
-#{{outputId}} { {{outputBox}} color-scheme: light dark; background: Field; color: FieldText; resize: none; overflow-y: scroll; border: 1px solid {{borderColour}}; padding: 2px; }
+#{{id:tales}}:focus-visible > .{{cursor}} { outline: 1px dotted currentColor; outline-offset: -1px; }
+#{{id:output}} { {{outputBox}} color-scheme: light dark; background: Field; color: FieldText; resize: none; overflow-y: scroll; border: {{outputBorder}} solid {{borderColour}}; padding: {{outputPadding}}; }
 .unseen { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); white-space: nowrap; }
-#status { position: fixed; inset: 25% 10% auto; margin: 0; font: {{font}}; padding: 12px; background: Canvas; color: CanvasText; border: 2px solid CanvasText; color-scheme: light dark; }
+#{{id:status}} { position: fixed; inset: 25% 10% auto; margin: 0; font: {{font}}; padding: 12px; background: Canvas; color: CanvasText; border: 2px solid CanvasText; color-scheme: light dark; }
 @media (forced-colors: active) { [role=option][aria-selected=true] { forced-color-adjust: none; background: Highlight; color: HighlightText; } }
 @media (max-width: {{narrow}}) {
-#window { width: auto; height: auto; overflow: visible; display: flex; flex-direction: column; padding: 8px; gap: 8px; }
-#window > *, #Frame1 > * { position: relative; inset: auto; width: auto; height: auto; }
-#{{titleId}}, #{{headingId}} { min-height: {{touch}}; }
-#Frame1 { padding: {{captionHeight}} 8px 8px; }
-#Frame1::before { inset: {{frameLineTop}} 2px 2px; }
-#Frame1 > legend { position: absolute; }
-#Frame1 > label { min-height: {{touch}}; white-space: normal; }
-#{{talesId}} { height: {{listHeight}}; }
+#{{id:window}} { width: auto; height: auto; overflow: visible; display: flex; flex-direction: column; padding: 8px; gap: 8px; }
+#{{id:window}} > *, #{{id:frame}} > * { position: relative; inset: auto; width: auto; height: auto; }
+#{{id:title}}, #{{id:heading}} { min-height: {{touch}}; }
+#{{id:frame}} { padding: {{captionHeight}} 8px 8px; }
+#{{id:frame}} > legend { position: absolute; }
+#{{id:frame}} > label { min-height: {{touch}}; white-space: normal; }
+#{{id:tales}} { height: {{listHeight}}; }
 [role=option] { height: auto; min-height: {{touch}}; display: flex; align-items: center; white-space: normal; }
-#{{outputId}} { height: {{outputHeight}}; }
+#{{id:output}} { height: {{outputHeight}}; }
 }
 )";
 
@@ -143,12 +146,12 @@ std::string fill(std::string_view text, const Slots &slots)
     }
 }
 
-// Text for HTML content or a quoted attribute. CR LF becomes the LF a text
-// area keeps.
-std::string html(std::u16string_view text)
+// UTF-8 text for HTML content or a quoted attribute. CR LF becomes the LF a
+// text area keeps.
+std::string html(std::string_view text)
 {
     std::string out;
-    for (char c : utf8(text)) {
+    for (char c : text) {
         switch (c) {
         case '&':
             out += "&amp;";
@@ -169,6 +172,11 @@ std::string html(std::u16string_view text)
         }
     }
     return out;
+}
+
+std::string html(std::u16string_view text)
+{
+    return html(utf8(text));
 }
 
 // A title collapses runs of spaces; no-break spaces keep them.
@@ -207,6 +215,62 @@ std::string colours(const layout::Rgb &background, const layout::Rgb &text)
     return "background-color: " + hex(background) + "; color: " + hex(text) + ";";
 }
 
+// The ids of the page's elements that its script and the tests look for,
+// kept here once: the templates take them as the slots "id:NAME", and the
+// script reads them from the names data block.
+nlohmann::ordered_json pageIds(const Form &form)
+{
+    return { { "window", "window" },
+             { "title", elementId(form.Label1(0).elementName()) },
+             { "frame", "Frame1" },
+             { "heading", elementId(form.Label1(1).elementName()) },
+             { "tales", elementId(form.List1(0).elementName()) },
+             { "output", elementId(form.Text1(0).elementName()) },
+             { "firstLine", "first-line" },
+             { "report", "report" },
+             { "status", "status" } };
+}
+
+// The class of the title the list's cursor is on.
+constexpr std::string_view CursorClass = "cursor";
+
+// What the page's script shares with the core and the page: the numbers of
+// the runner's Outcome and ListKey, by name, and the page's ids. Its tests
+// read them too.
+std::string writeNames(const Form &form)
+{
+    const nlohmann::ordered_json names = {
+        { "outcome",
+          { { "Unchanged", int(Outcome::Unchanged) },
+            { "Changed", int(Outcome::Changed) },
+            { "Ended", int(Outcome::Ended) } } },
+        { "listKey",
+          { { "Up", int(ListKey::Up) },
+            { "Down", int(ListKey::Down) },
+            { "PageUp", int(ListKey::PageUp) },
+            { "PageDown", int(ListKey::PageDown) },
+            { "Home", int(ListKey::Home) },
+            { "End", int(ListKey::End) },
+            { "Space", int(ListKey::Space) } } },
+        { "ids", pageIds(form) },
+        { "cursor", CursorClass },
+    };
+    std::string json = names.dump();
+    // Inside a script element nothing may look like its end tag.
+    for (std::size_t at; (at = json.find("</")) != json.npos;)
+        json.replace(at, 2, "<\\/");
+    return json;
+}
+
+// The slots of a template and the page's ids as "id:NAME".
+Slots withIds(const Form &form, Slots slots)
+{
+    const nlohmann::ordered_json ids = pageIds(form);
+    for (const auto &[name, id] : ids.items())
+        slots.emplace("id:" + name, id.get<std::string>());
+    return slots;
+}
+
 std::string writeHtml(const Form &form, const std::string &name)
 {
     const View view = viewOf(form);
@@ -223,21 +287,19 @@ std::string writeHtml(const Form &form, const std::string &name)
         tales += fill(TaleTemplate,
                       { { "index", std::to_string(p) }, { "title", html(form.List1(0).list(p)) } });
     return fill(PageTemplate,
-                { { "description", html(Description) },
-                  { "name", name },
-                  { "windowColour", hex(layout::WindowColour) },
-                  { "caption", titleText(layout::Caption) },
-                  { "outputId", elementId(form.Text1(0).elementName()) },
-                  { "outputName", html(layout::OutputBoxName) },
-                  { "text", html(view.text) },
-                  { "titleId", elementId(form.Label1(0).elementName()) },
-                  { "title", html(form.Label1(0).caption()) },
-                  { "frameCaption", html(form.Frame1.caption()) },
-                  { "authors", authors },
-                  { "headingId", elementId(form.Label1(1).elementName()) },
-                  { "heading", html(form.Label1(1).caption()) },
-                  { "talesId", elementId(form.List1(0).elementName()) },
-                  { "tales", tales } });
+                withIds(form,
+                        { { "description", html(Description) },
+                          { "name", html(name) },
+                          { "windowColour", hex(layout::WindowColour) },
+                          { "caption", titleText(layout::Caption) },
+                          { "names", writeNames(form) },
+                          { "outputName", html(layout::OutputBoxName) },
+                          { "text", html(view.text) },
+                          { "title", html(form.Label1(0).caption()) },
+                          { "frameCaption", html(form.Frame1.caption()) },
+                          { "authors", authors },
+                          { "heading", html(form.Label1(1).caption()) },
+                          { "tales", tales } }));
 }
 
 std::string writeCss(const Form &form)
@@ -254,44 +316,52 @@ std::string writeCss(const Form &form)
                   { "box", box(layout::authorButton(a)) },
                   { "colours", colours(layout::AuthorColours[i], layout::AuthorTextColours[i]) } });
     }
-    // The frame's line runs through the middle of its caption, which is 18
-    // pixels high, as a group box's does.
-    constexpr int CaptionHeight = 18;
+    // How the page draws its radio marks and the output box: a mark's ring,
+    // and the checked mark's dot, a ring inset in it that fills to its middle;
+    // the box's border and padding round its lines.
+    constexpr int MarkBorder = 1, DotInset = 2, OutputBorder = 1, OutputPadding = 2;
+    constexpr int Dot = (layout::RadioMark - 2 * MarkBorder - 2 * DotInset) / 2;
+    constexpr int OutputFrame = 2 * (OutputBorder + OutputPadding);
     return fill(StyleTemplate,
-                { { "windowWidth", length(window.width) },
-                  { "windowHeight", length(window.height) },
-                  { "narrow", std::to_string(window.width - 1) + ".98px" },
-                  { "windowColour", hex(layout::WindowColour) },
-                  { "font", font },
-                  { "line", length(layout::LineHeight) },
-                  { "touch", length(layout::TouchRow) },
-                  { "labelColours", colours(layout::LabelColour, layout::LabelTextColour) },
-                  { "titleId", elementId(form.Label1(0).elementName()) },
-                  { "titleBox", box(layout::Title) },
-                  { "headingId", elementId(form.Label1(1).elementName()) },
-                  { "headingBox", box(layout::TaleHeading) },
-                  { "frameBox", box(layout::Frame) },
-                  { "frameColours", colours(layout::FrameColour, layout::FrameTextColour) },
-                  { "frameLineTop", length(CaptionHeight / 2) },
-                  { "captionInset", length(layout::FrameCaptionInset) },
-                  { "captionHeight", length(CaptionHeight) },
-                  { "radioGap", length(layout::RadioGap) },
-                  { "radioMark", length(layout::RadioMark) },
-                  { "dot", length((layout::RadioMark - 6) / 2) },
-                  { "authors", authors },
-                  { "talesId", elementId(form.List1(0).elementName()) },
-                  { "talesBox", box(layout::TaleList) },
-                  { "talesColours", colours(layout::TaleListColour, layout::TaleListTextColour) },
-                  // Five and a half rows: the half says there is more.
-                  { "listHeight", length(layout::TouchRow * 11 / 2) },
-                  { "borderColour", hex(layout::BorderColour) },
-                  { "chosenColours",
-                    colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour) },
-                  { "chosenBackground", hex(layout::SelectedTaleColour) },
-                  { "outputId", elementId(form.Text1(0).elementName()) },
-                  { "outputBox", box(layout::OutputBox) },
-                  // Nine lines and the padding: eight at least, whole.
-                  { "outputHeight", length(9 * layout::LineHeight + 6) } });
+                withIds(form,
+                        { { "windowWidth", length(window.width) },
+                          { "windowHeight", length(window.height) },
+                          { "narrow", std::to_string(window.width - 1) + ".98px" },
+                          { "windowColour", hex(layout::WindowColour) },
+                          { "font", font },
+                          { "line", length(layout::LineHeight) },
+                          { "touch", length(layout::TouchRow) },
+                          { "labelColours", colours(layout::LabelColour, layout::LabelTextColour) },
+                          { "titleBox", box(layout::Title) },
+                          { "headingBox", box(layout::TaleHeading) },
+                          { "frameBox", box(layout::Frame) },
+                          { "frameColours", colours(layout::FrameColour, layout::FrameTextColour) },
+                          // The frame's line runs through the middle of its
+                          // caption, as a group box's does.
+                          { "frameLineTop", length(layout::FrameCaptionHeight / 2) },
+                          { "captionInset", length(layout::FrameCaptionInset) },
+                          { "captionHeight", length(layout::FrameCaptionHeight) },
+                          { "radioGap", length(layout::RadioGap) },
+                          { "radioMark", length(layout::RadioMark) },
+                          { "markBorder", length(MarkBorder) },
+                          { "dotInset", length(DotInset) },
+                          { "dot", length(Dot) },
+                          { "authors", authors },
+                          { "talesBox", box(layout::TaleList) },
+                          { "talesColours",
+                            colours(layout::TaleListColour, layout::TaleListTextColour) },
+                          // Five and a half rows: the half says there is more.
+                          { "listHeight", length(layout::TouchRow * 11 / 2) },
+                          { "borderColour", hex(layout::BorderColour) },
+                          { "chosenColours",
+                            colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour) },
+                          { "chosenBackground", hex(layout::SelectedTaleColour) },
+                          { "cursor", std::string(CursorClass) },
+                          { "outputBox", box(layout::OutputBox) },
+                          { "outputBorder", length(OutputBorder) },
+                          { "outputPadding", length(OutputPadding) },
+                          // Nine lines: eight at least, whole.
+                          { "outputHeight", length(9 * layout::LineHeight + OutputFrame) } }));
 }
 
 std::string writeManifest(const std::string &name)

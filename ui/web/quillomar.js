@@ -7,18 +7,23 @@
 
 import Quillomar from './quillomar-core.js';
 
-const output = document.getElementById('Text1_0');
-const firstLine = document.getElementById('first-line');
-const report = document.getElementById('report');
-const tales = document.getElementById('List1_0');
-const titles = Array.from(tales.querySelectorAll('[role=option]'));
-const status = document.getElementById('status');
-const radios = Array.from(document.querySelectorAll('#Frame1 input'));
+// The numbers and ids this script shares with the core and the page, as the
+// page writer wrote them into the page.
+const names = JSON.parse(document.querySelector('script[type="application/json"]').textContent);
+const element = (name) => document.getElementById(names.ids[name]);
+const output = element('output');
+const firstLine = element('firstLine');
+const report = element('report');
+const tales = element('tales');
+const titles = () => tales.querySelectorAll('[role=option]');
+const status = element('status');
+const radios = Array.from(element('frame').querySelectorAll('input'));
 
 // What a choice did, as the core numbers it.
-const Unchanged = 0, Changed = 1, Ended = 2;
-// The tale list's keys, numbered as the core's ListKey.
-const listKeys = { ArrowUp: 0, ArrowDown: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5, ' ': 6 };
+const { Unchanged, Changed, Ended } = names.outcome;
+// The tale list's keys, as the core numbers them.
+const listKeys = { ArrowUp: 'Up', ArrowDown: 'Down', PageUp: 'PageUp', PageDown: 'PageDown',
+                   Home: 'Home', End: 'End', ' ': 'Space' };
 // The author group's arrow keys: the previous or the next author.
 const authorSteps = { ArrowUp: -1, ArrowLeft: -1, ArrowDown: 1, ArrowRight: 1 };
 
@@ -35,6 +40,7 @@ function runnerOf(module) {
       author: module._quillomar_author(),
       tale: module._quillomar_tale(),
       taleName: module.UTF16ToString(module._quillomar_tale_name()),
+      description: module.UTF16ToString(module._quillomar_description()),
       cursor: module._quillomar_tale_cursor(),
       tabStop: module._quillomar_tab_stop(),
     }),
@@ -93,7 +99,7 @@ function show(view) {
   output.value = view.text;
   output.setSelectionRange(0, 0);
   output.scrollTop = 0;
-  firstLine.textContent = view.text.split('\r\n', 1)[0];
+  firstLine.textContent = view.description;
 
   radios.forEach((radio, a) => {
     radio.checked = a === view.author;
@@ -104,15 +110,15 @@ function show(view) {
     named.removeAttribute('aria-label');
     named.setAttribute('aria-selected', 'false');
   }
-  named = view.tale >= 0 ? titles[view.tale] : null;
+  named = view.tale >= 0 ? titles()[view.tale] : null;
   if (named) {
     named.setAttribute('aria-label', view.taleName);
     named.setAttribute('aria-selected', 'true');
     scrollToTitle(named);
   }
-  cursor?.classList.remove('cursor');
-  cursor = view.cursor >= 0 ? titles[view.cursor] : null;
-  cursor?.classList.add('cursor');
+  cursor?.classList.remove(names.cursor);
+  cursor = view.cursor >= 0 ? titles()[view.cursor] : null;
+  cursor?.classList.add(names.cursor);
   if (cursor)
     tales.setAttribute('aria-activedescendant', cursor.id);
 }
@@ -140,7 +146,7 @@ function unlessReady(event) {
 }
 
 function pageRows() {
-  const row = titles[0].offsetHeight;
+  const row = titles()[0].offsetHeight;
   return row > 0 ? Math.floor(tales.clientHeight / row) : 1;
 }
 
@@ -162,15 +168,15 @@ radios.forEach((radio, a) => {
 
 // A click chooses the title under the pointer, the chosen one again too.
 tales.addEventListener('click', (event) => {
-  const title = event.target.closest('[role=option]');
-  if (title)
-    choose((core) => core.chooseTale(titles.indexOf(title)));
+  const p = Array.prototype.indexOf.call(titles(), event.target.closest('[role=option]'));
+  if (p >= 0)
+    choose((core) => core.chooseTale(p));
 });
 // The moving keys and letters choose what the core says.
 tales.addEventListener('keydown', (event) => {
   if (event.altKey || event.ctrlKey || event.metaKey)
     return;
-  const key = listKeys[event.key];
+  const key = names.listKey[listKeys[event.key]];
   if (key !== undefined && !event.shiftKey) {
     event.preventDefault();
     choose((core) => core.pressListKey(key, pageRows()));
