@@ -20,7 +20,8 @@ int main()
         std::vector<quillomar::layout::Rgb> pixels;
         for (std::string word; words >> word;) {
             const unsigned long rgb = std::stoul(word, nullptr, 16);
-            pixels.push_back({ std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb) });
+            pixels.push_back(
+                    { std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb) });
         }
         std::cout << quillomar::test::drawnContrast(pixels) << std::endl;
     }
