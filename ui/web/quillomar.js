@@ -69,7 +69,7 @@ function say(message, state) {
 // run-time error, and the program ends.
 function fail(message) {
   say(message, 'ended');
-  document.getElementById('window').inert = true;
+  element('window').inert = true;
   runner = null;
 }
 
