@@ -50,6 +50,7 @@ private slots:
     void coloursFillTheBackgrounds();
     void everyTextStandsOutInLightAndDarkThemes_data();
     void everyTextStandsOutInLightAndDarkThemes();
+    void focusMarksStayInsideTheirRowAndButton();
     void fontIsTimesNewRomanOrItsStandIn();
     void controlsShowCyrillicAt12Points();
     void onlyTheVisibleElementsAreShown();
@@ -279,6 +280,33 @@ void MainWindowTest::everyTextStandsOutInLightAndDarkThemes()
     expectStandsOut(QStringLiteral("the chosen title"), tales()->viewport(), titleRect(0));
     expectStandsOut(QStringLiteral("the chosen title's focus mark"), tales()->viewport(),
                     titleRect(0).adjusted(0, 0, 0, 1 - titleRect(0).height()));
+}
+
+void MainWindowTest::focusMarksStayInsideTheirRowAndButton()
+{
+    // Under QT_SCALE_FACTOR=2 too: no dot of a mark on the device pixels
+    // just above what it marks.
+    const auto rowAbove = [](QWidget *widget, const QRect &rect) {
+        const QImage image = widget->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const int y = int(rect.top() * ratio) - 1;
+        QList<QColor> row;
+        for (int x = int(rect.left() * ratio); x < int((rect.right() + 1) * ratio); ++x)
+            row << image.pixelColor(x, y);
+        return row;
+    };
+    QTest::keyClick(output(), Qt::Key_Tab);
+    QStyleOptionButton option;
+    option.initFrom(author(0));
+    option.text = author(0)->text();
+    const QRect mark = author(0)->style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option,
+                                                          author(0));
+    QVERIFY(!rowAbove(author(0), mark).contains(QColor(Qt::black)));
+    QTest::keyClick(author(0), Qt::Key_Tab);
+    QTest::keyClick(tales(), Qt::Key_Down);
+    QTest::keyClick(tales(), Qt::Key_Down);
+    const QRect title = tales()->visualItemRect(tales()->item(1));
+    QVERIFY(!rowAbove(tales()->viewport(), title).contains(QColor(Qt::white)));
 }
 
 QList<QWidget *> MainWindowTest::visibleControls() const

@@ -14,9 +14,13 @@ namespace quillomar {
 inline void drawFocusMark(QPainter &painter, const QRect &rect, const QColor &colour)
 {
     painter.save();
-    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    const QPen pen(colour, 1, Qt::DotLine);
+    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    // A pen is centred on its line, and grows with the screen's scale: inset
+    // by half its width, the mark stays inside the rectangle at every scale.
+    const qreal half = pen.widthF() / 2;
+    painter.drawRect(QRectF(rect).adjusted(half, half, -half, -half));
     painter.restore();
 }
 
