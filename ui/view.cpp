@@ -18,9 +18,7 @@ View viewOf(const Form &form)
     return view;
 }
 
-namespace {
-
-std::u16string_view trimmed(std::u16string_view text)
+std::u16string_view withoutPadding(std::u16string_view text)
 {
     constexpr std::u16string_view Space = u" \t";
     const auto first = text.find_first_not_of(Space);
@@ -29,15 +27,13 @@ std::u16string_view trimmed(std::u16string_view text)
     return text.substr(first, text.find_last_not_of(Space) - first + 1);
 }
 
-} // namespace
-
 std::u16string chosenTaleName(const Form &form, const View &view)
 {
     if (view.tale < 0 || view.author < 0)
         return {};
-    std::u16string name(trimmed(form.List1(0).list(view.tale)));
+    std::u16string name(withoutPadding(form.List1(0).list(view.tale)));
     name += layout::TaleAuthorPrefix;
-    name += trimmed(form.Option1(view.author).caption());
+    name += withoutPadding(form.Option1(view.author).caption());
     return name;
 }
 

@@ -26,6 +26,9 @@ struct View
 
 View viewOf(const Form &form);
 
+// A caption or title without the spaces it is padded with.
+std::u16string_view withoutPadding(std::u16string_view text);
+
 // What a screen reader calls the chosen tale: its title and its author's
 // name, without their padding, as "title, автор: author"; empty while no tale
 // is chosen.

@@ -44,12 +44,14 @@ TITLE = '#%s > [role=option]:nth-child(%%d)' % IDS.get('tales')
 
 class Site:
     """The site on a loopback port of its own, until stop(). Each answer
-    carries the headers that headers(path) gives, none by default; the
-    folder it serves can be swapped, as a deploy swaps it on a server."""
+    carries the headers that headers(path) gives, none by default, after
+    delay(path) seconds; the folder it serves can be swapped, as a deploy
+    swaps it on a server."""
 
     def __init__(self, folder, headers=lambda path: ()):
         self.folder = folder
         self.headers = headers
+        self.delay = lambda path: 0  # seconds before each answer: a slow network
         self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), QuietHandler)
         self.server.site = self
         self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
@@ -68,6 +70,10 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
                       '.js': 'text/javascript'}
+
+    def do_GET(self):
+        time.sleep(self.server.site.delay(self.path))
+        super().do_GET()
 
     def translate_path(self, path):
         # At each request: a connection may have been opened before a deploy.
@@ -175,13 +181,14 @@ class PageTest(unittest.TestCase):
     """A fresh browser on the served site for each test, with the core beside it."""
 
     flags = ()
+    touch = False  # whether the engine's pointer is a finger, where it can be
 
     def setUp(self):
         self.maxDiff = None
         self.errors_expected = False
         self.site = Site(SITE)
         self.addCleanup(self.site.stop)
-        self.engine = ENGINE(self.flags)
+        self.engine = ENGINE(self.flags, touch=self.touch)
         self.addCleanup(self.engine.quit)
         self.core = Core()
         self.addCleanup(self.core.close)
@@ -254,6 +261,10 @@ class PageTest(unittest.TestCase):
             const list = document.getElementById(arguments[1]);
             const title = list.querySelectorAll('[role=option]')[arguments[0]];
             const done = arguments[arguments.length - 1];
+            // On a short screen the page scrolls the list into sight first.
+            const shown = list.getBoundingClientRect();
+            if (shown.top < 0 || shown.bottom > innerHeight)
+                list.scrollIntoView({block: 'nearest'});
             let still = 0, last = -1;
             const settle = () => {
                 still = list.scrollTop === last ? still + 1 : 0;

@@ -90,6 +90,12 @@ class SeleniumEngine:
     def screenshot(self):
         return self.driver.get_screenshot_as_png()
 
+    def has_accessible_name(self, role, name):
+        """Whether an element of that ARIA role has that accessible name."""
+        from selenium.webdriver.common.by import By
+        return any(element.accessible_name == name
+                   for element in self.driver.find_elements(By.CSS_SELECTOR, '[role="%s"]' % role))
+
     def quit(self):
         self.driver.quit()
         if self.profile:
@@ -99,7 +105,7 @@ class SeleniumEngine:
 class Chromium(SeleniumEngine):
     name = 'chromium'
 
-    def __init__(self, extra_flags=()):
+    def __init__(self, extra_flags=(), touch=False):  # touch comes with viewport(mobile=True)
         options = webdriver.ChromeOptions()
         options.binary_location = '/usr/bin/chromium'
         profile = tempfile.TemporaryDirectory(prefix='quillomar-chromium-')
@@ -131,7 +137,7 @@ class WebKit(SeleniumEngine):
     # Narrower windows are not kept: GTK's toolbar sets the least width.
     least_width = 447
 
-    def __init__(self, extra_flags=()):
+    def __init__(self, extra_flags=(), touch=False):  # no touch screen to emulate
         options = webdriver.WebKitGTKOptions()
         options.binary_location = MINIBROWSER
         options.add_argument('--automation')
@@ -161,10 +167,12 @@ class Firefox:
     """Firefox ESR driven over WebDriver BiDi from a thread of its own."""
     name = 'firefox'
 
-    def __init__(self, extra_flags=()):
+    def __init__(self, extra_flags=(), touch=False):
         self.profile = tempfile.mkdtemp(prefix='quillomar-firefox-')
+        # A finger for a pointer, as a touch screen's (pointer: coarse).
+        pointer = {'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1}
         with open(os.path.join(self.profile, 'user.js'), 'w') as prefs:
-            for name, value in FIREFOX_PREFS.items():
+            for name, value in {**FIREFOX_PREFS, **(pointer if touch else {})}.items():
                 prefs.write('user_pref(%s, %s);\n' % (json.dumps(name), json.dumps(value)))
         with socket.socket() as probe:
             probe.bind(('127.0.0.1', 0))
@@ -266,6 +274,12 @@ class Firefox:
     def screenshot(self):
         data = self.command('browsingContext.captureScreenshot', {'context': self.context})['data']
         return base64.b64decode(data)
+
+    def has_accessible_name(self, role, name):
+        found = self.command('browsingContext.locateNodes', {
+            'context': self.context,
+            'locator': {'type': 'accessibility', 'value': {'role': role, 'name': name}}})
+        return bool(found['nodes'])
 
     def viewport(self, width, height, mobile=False):
         self.command('browsingContext.setViewport', {

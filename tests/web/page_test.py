@@ -6,7 +6,10 @@ the core."""
 
 import io
 import os
+import shutil
 import subprocess
+import tempfile
+import time
 
 from PIL import Image
 from selenium.webdriver.common.keys import Keys
@@ -38,6 +41,42 @@ for (const selector of arguments[0]) {
     boxes[selector] = [box.left - window.left, box.top - window.top, box.width, box.height];
 }
 return boxes;''' % IDS
+
+
+# The one column's measures, for assert_one_column.
+COLUMN = '''
+const box = (e) => e.getBoundingClientRect();
+const order = ['%(title)s', '%(frame)s', '%(heading)s', '%(tales)s', '%(output)s']
+    .map(id => box(document.getElementById(id)).top);
+const titles = document.querySelectorAll('[role=option]');
+const text = Array.from(document.querySelectorAll('#%(window)s *'))
+    .filter(e => e.childNodes.length && e.textContent.trim())
+    .map(e => parseFloat(getComputedStyle(e).fontSize));
+const output = document.getElementById('%(output)s');
+return {
+    order: order,
+    scroll: document.documentElement.scrollWidth,
+    viewport: document.documentElement.clientWidth,
+    radioRows: Math.min(...Array.from(document.querySelectorAll('#%(frame)s label'))
+                        .map(e => box(e).height)),
+    titleRows: Math.min(...Array.from(titles).map(e => box(e).height)),
+    listRows: document.getElementById('%(tales)s').clientHeight / box(titles[0]).height,
+    outputLines: output.clientHeight / parseFloat(getComputedStyle(output).lineHeight),
+    smallestText: Math.min(...text)};''' % IDS
+
+
+def assert_one_column(test, where):
+    """The controls stacked in reading order, rows a finger can hit, text
+    at 16 pixels at least, no sideways scrolling, and the list and the
+    output box showing lines enough."""
+    layout = test.js(COLUMN)
+    test.assertEqual(layout['order'], sorted(layout['order']), where + ': reading order')
+    test.assertLessEqual(layout['scroll'], layout['viewport'], where + ': sideways')
+    test.assertGreaterEqual(layout['radioRows'], 44, where)
+    test.assertGreaterEqual(layout['titleRows'], 44, where)
+    test.assertGreaterEqual(layout['listRows'], 5, where)
+    test.assertGreaterEqual(layout['outputLines'], 8, where)
+    test.assertGreaterEqual(layout['smallestText'], 16, where)
 
 
 class PageTest(browser.PageTest):
@@ -174,6 +213,13 @@ class PageTest(browser.PageTest):
         self.click_author(3)
         self.assertEqual(self.page()['name'], '', 'no tale chosen')
 
+    def test_every_title_is_named_without_its_padding(self):
+        self.open()
+        for name in ('Майстор на майсторите', 'Приказка за златното петле',
+                     'Приказка за мъртвата царкиня и за седемте юнаци',
+                     'Приказка за рибаря и златната рибка', 'Снежната царица'):
+            self.assertTrue(self.engine.has_accessible_name('option', name), name)
+
     @only_in('chromium')
     def test_accessibility_tree_names_every_control(self):
         self.open()
@@ -230,39 +276,45 @@ class PageTest(browser.PageTest):
         for width, height in sorted({(max(390, least), 844), (max(320, least), 640)}):
             self.engine.viewport(width, height, mobile=True)
             self.open()
-            layout = self.js('''
-                const box = (e) => e.getBoundingClientRect();
-                const order = ['%(title)s', '%(frame)s', '%(heading)s', '%(tales)s', '%(output)s']
-                    .map(id => box(document.getElementById(id)).top);
-                const titles = document.querySelectorAll('[role=option]');
-                const text = Array.from(document.querySelectorAll('#%(window)s *'))
-                    .filter(e => e.childNodes.length && e.textContent.trim())
-                    .map(e => parseFloat(getComputedStyle(e).fontSize));
-                const output = document.getElementById('%(output)s');
-                return {
-                    order: order,
-                    scroll: document.documentElement.scrollWidth,
-                    viewport: document.documentElement.clientWidth,
-                    radioRows: Math.min(...Array.from(document.querySelectorAll('#%(frame)s label'))
-                                        .map(e => box(e).height)),
-                    titleRows: Math.min(...Array.from(titles).map(e => box(e).height)),
-                    listRows: document.getElementById('%(tales)s').clientHeight / box(titles[0]).height,
-                    outputLines: output.clientHeight / parseFloat(getComputedStyle(output).lineHeight),
-                    smallestText: Math.min(...text)};''' % IDS)
-            where = '%dx%d' % (width, height)
-            self.assertEqual(layout['order'], sorted(layout['order']), where + ': reading order')
-            self.assertLessEqual(layout['scroll'], layout['viewport'], where + ': sideways')
-            self.assertGreaterEqual(layout['radioRows'], 44, where)
-            self.assertGreaterEqual(layout['titleRows'], 44, where)
-            self.assertGreaterEqual(layout['listRows'], 5, where)
-            self.assertGreaterEqual(layout['outputLines'], 8, where)
-            self.assertGreaterEqual(layout['smallestText'], 16, where)
+            assert_one_column(self, '%dx%d' % (width, height))
         # Taps on the phone choose what they land on.
         self.click_author(6)
         self.core.select('author', 6)
         self.click_tale(30)
         self.core.select('tale', 30)
         self.assert_shows_core('taps')
+
+
+    def test_the_users_text_spacing_loses_no_text(self):
+        # WCAG 1.4.12's spacing, as a style sheet an extension adds.
+        folder = os.path.join(tempfile.mkdtemp(prefix='quillomar-spacing-'), 'site')
+        self.addCleanup(shutil.rmtree, os.path.dirname(folder))
+        shutil.copytree(browser.SITE, folder)
+        with open(os.path.join(folder, 'spacing.css'), 'w') as sheet:
+            sheet.write('* { line-height: 1.5 !important; letter-spacing: 0.12em !important;'
+                        ' word-spacing: 0.16em !important; }'
+                        ' p { margin-bottom: 2em !important; }\n')
+        self.site.folder = folder
+        least = getattr(self.engine, 'least_width', 400)
+        for width, height in ((800, 600), (max(400, least), 600)):  # the second as at 200 %
+            self.engine.viewport(width, height)
+            self.open()
+            self.js('''const link = document.createElement('link');
+                link.rel = 'stylesheet';
+                link.href = 'spacing.css';
+                document.head.append(link);''')
+            self.wait_until(lambda: self.js(
+                'return getComputedStyle(document.querySelector("[role=option]")).letterSpacing'
+                ' !== "normal"'), what='the spacing')
+            cut = '''
+                const texts = document.querySelectorAll(
+                    '#%(frame)s > label, #%(frame)s > legend, [role=option], .label');
+                return Array.from(texts).filter(e => e.scrollWidth > e.clientWidth + 1
+                    || e.scrollHeight > e.clientHeight + 1).map(e => e.textContent.trim());''' % IDS
+            end = time.monotonic() + 2  # the page may take a frame to follow
+            while self.js(cut) and time.monotonic() < end:
+                time.sleep(0.05)
+            self.assertEqual(self.js(cut), [], '%dx%d' % (width, height))
 
     def test_a_failing_control_operation_shows_the_run_time_error(self):
         self.open()
@@ -281,6 +333,26 @@ class PageTest(browser.PageTest):
             'return document.getElementById("%(window)s").inert'
             ' && document.documentElement.dataset.state === "ended"'
             ' && !document.getElementById("%(status)s").closest("[inert]")' % IDS))
+
+
+@only_in('chromium', 'firefox')
+class TouchTest(browser.PageTest):
+    """On a touch screen of any size the page is the one column: a tablet
+    either way up, a phone on its side. WebKitGTK has no touch screen to
+    emulate."""
+
+    touch = True
+
+    def test_tablets_and_phones_on_their_side_get_rows_a_finger_can_hit(self):
+        for width, height in ((768, 1024), (1024, 768), (844, 390), (640, 360)):
+            self.engine.viewport(width, height, mobile=True)
+            self.open()
+            assert_one_column(self, '%dx%d' % (width, height))
+        self.click_author(2)
+        self.core.select('author', 2)
+        self.click_tale(40)
+        self.core.select('tale', 40)
+        self.assert_shows_core('taps')
 
 
 class Contrast:
@@ -379,6 +451,35 @@ class WithoutWebAssemblyTest(browser.PageTest):
         self.assertIn('браузър', page['status'])
         self.assertEqual(page['status'].count('.'), 1)
         self.assertEqual(page['text'], self.core.view['text'].replace('\r\n', '\n'))
+
+
+class SlowFirstVisitTest(browser.PageTest):
+    """On a slow first visit the window is drawn long before the core runs:
+    the page says it is loading, and what the user chose meanwhile takes
+    effect once the core is there, with no check shown before."""
+
+    def test_choices_made_while_the_core_loads_are_kept(self):
+        self.site.delay = lambda path: 4 if path.startswith('/quillomar-core.wasm') else 0
+        self.engine.open(self.site.url)
+        read = '''
+            const loading = document.getElementById('%(loading)s');
+            return {role: loading.getAttribute('role'), text: loading.textContent,
+                    checked: Array.from(document.querySelectorAll('#%(frame)s input'))
+                        .findIndex(radio => radio.checked),
+                    state: document.documentElement.dataset.state || ''};''' % IDS
+        self.wait_until(lambda: self.js(read)['text'], what='the loading note')
+        self.assertEqual(self.js(read), {'role': 'status', 'text': 'Програмата се зарежда…',
+                                         'checked': -1, 'state': ''})
+        self.click_author(4)
+        self.click_tale(10)
+        shown = self.js(read)
+        self.assertEqual(shown['checked'], -1, 'no check before the report')
+        self.assertIn('изборът ви ще се покаже', shown['text'])
+        self.wait_until_ready()
+        self.core.select('author', 4)
+        self.core.select('tale', 10)
+        self.assert_shows_core('the choices made while loading')
+        self.assertEqual(self.js(read)['text'], '')
 
 
 class SitePolicyTest(browser.PageTest):

@@ -28,7 +28,8 @@ namespace {
 // The page, already showing the form as it opens, its controls in reading
 // order: title, author group, tale heading and list, output box. Outside the
 // window, which a run-time error makes inert: the live region that speaks
-// each new report, and the alert that says the program has ended. What the
+// each new report, the note that the core is still loading, and the alert
+// that says the program has ended. What the
 // page's script shares with the core and the page, it reads from the page:
 // the names data block (see writeNames).
 constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
@@ -46,6 +47,7 @@ constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
 <link rel="stylesheet" href="quillomar.css">
 <script type="application/json">{{names}}</script>
 <script type="module" src="quillomar.js"></script>
+<link rel="modulepreload" href="quillomar-core.js">
 </head>
 <body>
 <main id="{{id:window}}" aria-label="{{name}}">
@@ -59,6 +61,7 @@ constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
 <span id="{{id:firstLine}}" hidden></span>
 </main>
 <p id="{{id:report}}" class="unseen" aria-live="polite"></p>
+<p id="{{id:loading}}" role="status"></p>
 <p id="{{id:status}}" role="alert" hidden></p>
 <noscript><p>Тази страница работи с JavaScript и WebAssembly; разрешете JavaScript, за да избирате автор и приказка.</p></noscript>
 </body>
@@ -66,17 +69,22 @@ constexpr std::string_view PageTemplate = R"(<!DOCTYPE html>
 )";
 
 // The input is the whole row, unseen; the mark beside the caption is drawn.
+// It is disabled until the script takes its clicks.
 constexpr std::string_view AuthorTemplate =
-        R"(<label id="{{id}}"><input type="radio" name="author" value="{{index}}" tabindex="{{tabIndex}}"><span class="mark"></span>{{caption}}</label>
+        R"(<label id="{{id}}"><input type="radio" name="author" value="{{index}}" tabindex="{{tabIndex}}" disabled><span class="mark"></span>{{caption}}</label>
 )";
 
+// A title that ends in a space is named without it.
 constexpr std::string_view TaleTemplate =
-        R"(<div role="option" id="tale-{{index}}" aria-selected="false">{{title}}</div>
+        R"(<div role="option" id="tale-{{index}}" aria-selected="false"{{name}}>{{title}}</div>
 )";
 
-// At the window's width or more, every control where the design puts it, to
-// the pixel. Narrower, as on a phone held upright, the controls stack in
-// reading order with rows a finger can hit, and the page scrolls up and down.
+// With a mouse, at the window's width or more, every control where the design
+// puts it, to the pixel. Narrower, as on a phone held upright, or with a
+// finger for a pointer, as on every phone and tablet either way up, the
+// controls stack in one column (ColumnTemplate), and the page scrolls up and
+// down; so they do when the user's own text spacing (WCAG 1.4.12) needs more
+// room than the window's rows have, which the script marks on the root.
 // The radio marks are drawn from borders in the text's colour, so that they
 // show on every row and in forced colours too; so is the focus ring, with a
 // transparent outline that forced colours make solid.
@@ -103,19 +111,26 @@ input:focus-visible + .mark { box-shadow: 0 0 0 2px currentColor; outline: 2px s
 #{{id:tales}}:focus-visible > .{{cursor}} { outline: 1px dotted currentColor; outline-offset: -1px; }
 #{{id:output}} { {{outputBox}} color-scheme: light dark; background: Field; color: FieldText; resize: none; overflow-y: scroll; border: {{outputBorder}} solid {{borderColour}}; padding: {{outputPadding}}; }
 .unseen { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); white-space: nowrap; }
+#{{id:loading}} { position: fixed; left: 0; right: 0; bottom: 0; margin: 0; font: {{font}}; padding: 8px; background: Canvas; color: CanvasText; border-top: 2px solid CanvasText; color-scheme: light dark; }
+#{{id:loading}}:empty { padding: 0; border: 0; }
 #{{id:status}} { position: fixed; inset: 25% 10% auto; margin: 0; font: {{font}}; padding: 12px; background: Canvas; color: CanvasText; border: 2px solid CanvasText; color-scheme: light dark; }
 @media (forced-colors: active) { [role=option][aria-selected=true] { forced-color-adjust: none; background: Highlight; color: HighlightText; } }
-@media (max-width: {{narrow}}) {
-#{{id:window}} { width: auto; height: auto; overflow: visible; display: flex; flex-direction: column; padding: 8px; gap: 8px; }
-#{{id:window}} > *, #{{id:frame}} > * { position: relative; inset: auto; width: auto; height: auto; }
-#{{id:title}}, #{{id:heading}} { min-height: {{touch}}; }
-#{{id:frame}} { padding: {{captionHeight}} 8px 8px; }
-#{{id:frame}} > legend { position: absolute; }
-#{{id:frame}} > label { min-height: {{touch}}; white-space: normal; }
-#{{id:tales}} { height: {{listHeight}}; }
-[role=option] { height: auto; min-height: {{touch}}; display: flex; align-items: center; white-space: normal; }
-#{{id:output}} { height: {{outputHeight}}; }
-}
+@media (max-width: {{narrow}}), (pointer: coarse) {
+{{column}}}
+{{spacedColumn}})";
+
+// One column, in reading order, with rows a finger can hit and text that
+// wraps: each selector begins with {{in}}, the condition it holds under.
+constexpr std::string_view ColumnTemplate
+        = R"({{in}}#{{id:window}} { width: auto; max-width: {{columnWidth}}; height: auto; overflow: visible; display: flex; flex-direction: column; padding: 8px; gap: 8px; }
+{{in}}#{{id:window}} > *, {{in}}#{{id:frame}} > * { position: relative; inset: auto; width: auto; height: auto; }
+{{in}}#{{id:title}}, {{in}}#{{id:heading}} { min-height: {{touch}}; }
+{{in}}#{{id:frame}} { padding: {{captionHeight}} 8px 8px; }
+{{in}}#{{id:frame}} > legend { position: absolute; }
+{{in}}#{{id:frame}} > label { min-height: {{touch}}; white-space: normal; }
+{{in}}#{{id:tales}} { height: {{listHeight}}; }
+{{in}}[role=option] { height: auto; min-height: {{touch}}; display: flex; align-items: center; white-space: normal; }
+{{in}}#{{id:output}} { height: {{outputHeight}}; }
 )";
 
 constexpr std::string_view AuthorStyleTemplate = "#{{id}} { {{box}} {{colours}} }\n";
@@ -228,11 +243,14 @@ nlohmann::ordered_json pageIds(const Form &form)
              { "output", elementId(form.Text1(0).elementName()) },
              { "firstLine", "first-line" },
              { "report", "report" },
+             { "loading", "loading" },
              { "status", "status" } };
 }
 
-// The class of the title the list's cursor is on.
+// The class of the title the list's cursor is on, and the root's while the
+// user's own text spacing needs the column.
 constexpr std::string_view CursorClass = "cursor";
+constexpr std::string_view SpacedClass = "spaced";
 
 // What the page's script shares with the core and the page: the numbers of
 // the runner's Outcome and ListKey, by name, and the page's ids. Its tests
@@ -254,6 +272,8 @@ std::string writeNames(const Form &form)
             { "Space", int(ListKey::Space) } } },
         { "ids", pageIds(form) },
         { "cursor", CursorClass },
+        { "spaced", SpacedClass },
+        { "lineHeight", layout::LineHeight },
     };
     std::string json = names.dump();
     // Inside a script element nothing may look like its end tag.
@@ -283,9 +303,13 @@ std::string writeHtml(const Form &form, const std::string &name)
                           { "tabIndex", a == authorTabStop(view) ? "0" : "-1" },
                           { "caption", html(form.Option1(a).caption()) } });
     }
-    for (int p = 0; p < form.List1(0).listCount(); ++p)
+    for (int p = 0; p < form.List1(0).listCount(); ++p) {
+        const std::u16string_view title = form.List1(0).list(p), name = withoutPadding(title);
         tales += fill(TaleTemplate,
-                      { { "index", std::to_string(p) }, { "title", html(form.List1(0).list(p)) } });
+                      { { "index", std::to_string(p) },
+                        { "title", html(title) },
+                        { "name", name == title ? "" : " aria-label=\"" + html(name) + "\"" } });
+    }
     return fill(PageTemplate,
                 withIds(form,
                         { { "description", html(Description) },
@@ -322,46 +346,55 @@ std::string writeCss(const Form &form)
     constexpr int MarkBorder = 1, DotInset = 2, OutputBorder = 1, OutputPadding = 2;
     constexpr int Dot = (layout::RadioMark - 2 * MarkBorder - 2 * DotInset) / 2;
     constexpr int OutputFrame = 2 * (OutputBorder + OutputPadding);
-    return fill(StyleTemplate,
-                withIds(form,
-                        { { "windowWidth", length(window.width) },
-                          { "windowHeight", length(window.height) },
-                          { "narrow", std::to_string(window.width - 1) + ".98px" },
-                          { "windowColour", hex(layout::WindowColour) },
-                          { "font", font },
-                          { "line", length(layout::LineHeight) },
-                          { "touch", length(layout::TouchRow) },
-                          { "labelColours", colours(layout::LabelColour, layout::LabelTextColour) },
-                          { "titleBox", box(layout::Title) },
-                          { "headingBox", box(layout::TaleHeading) },
-                          { "frameBox", box(layout::Frame) },
-                          { "frameColours", colours(layout::FrameColour, layout::FrameTextColour) },
-                          // The frame's line runs through the middle of its
-                          // caption, as a group box's does.
-                          { "frameLineTop", length(layout::FrameCaptionHeight / 2) },
-                          { "captionInset", length(layout::FrameCaptionInset) },
-                          { "captionHeight", length(layout::FrameCaptionHeight) },
-                          { "radioGap", length(layout::RadioGap) },
-                          { "radioMark", length(layout::RadioMark) },
-                          { "markBorder", length(MarkBorder) },
-                          { "dotInset", length(DotInset) },
-                          { "dot", length(Dot) },
-                          { "authors", authors },
-                          { "talesBox", box(layout::TaleList) },
-                          { "talesColours",
-                            colours(layout::TaleListColour, layout::TaleListTextColour) },
-                          // Five and a half rows: the half says there is more.
-                          { "listHeight", length(layout::TouchRow * 11 / 2) },
-                          { "borderColour", hex(layout::BorderColour) },
-                          { "chosenColours",
-                            colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour) },
-                          { "chosenBackground", hex(layout::SelectedTaleColour) },
-                          { "cursor", std::string(CursorClass) },
-                          { "outputBox", box(layout::OutputBox) },
-                          { "outputBorder", length(OutputBorder) },
-                          { "outputPadding", length(OutputPadding) },
-                          // Nine lines: eight at least, whole.
-                          { "outputHeight", length(9 * layout::LineHeight + OutputFrame) } }));
+    Slots slots = withIds(
+            form,
+            { { "windowWidth", length(window.width) },
+              { "windowHeight", length(window.height) },
+              { "narrow", std::to_string(window.width - 1) + ".98px" },
+              { "windowColour", hex(layout::WindowColour) },
+              { "font", font },
+              { "line", length(layout::LineHeight) },
+              { "touch", length(layout::TouchRow) },
+              { "labelColours", colours(layout::LabelColour, layout::LabelTextColour) },
+              { "titleBox", box(layout::Title) },
+              { "headingBox", box(layout::TaleHeading) },
+              { "frameBox", box(layout::Frame) },
+              { "frameColours", colours(layout::FrameColour, layout::FrameTextColour) },
+              // The frame's line runs through the middle of its
+              // caption, as a group box's does.
+              { "frameLineTop", length(layout::FrameCaptionHeight / 2) },
+              { "captionInset", length(layout::FrameCaptionInset) },
+              { "captionHeight", length(layout::FrameCaptionHeight) },
+              { "radioGap", length(layout::RadioGap) },
+              { "radioMark", length(layout::RadioMark) },
+              { "markBorder", length(MarkBorder) },
+              { "dotInset", length(DotInset) },
+              { "dot", length(Dot) },
+              { "authors", authors },
+              { "talesBox", box(layout::TaleList) },
+              { "talesColours", colours(layout::TaleListColour, layout::TaleListTextColour) },
+              // Five and a half rows: the half says there is more.
+              { "listHeight", length(layout::TouchRow * 11 / 2) },
+              { "borderColour", hex(layout::BorderColour) },
+              { "chosenColours",
+                colours(layout::SelectedTaleColour, layout::SelectedTaleTextColour) },
+              { "chosenBackground", hex(layout::SelectedTaleColour) },
+              { "cursor", std::string(CursorClass) },
+              { "outputBox", box(layout::OutputBox) },
+              { "outputBorder", length(OutputBorder) },
+              { "outputPadding", length(OutputPadding) },
+              // Nine lines: eight at least, whole.
+              { "outputHeight", length(9 * layout::LineHeight + OutputFrame) },
+              // On a tablet, lines short enough to read: 40 em.
+              { "columnWidth", length(40 * layout::FontPoints * layout::DesignDpi / 72) } });
+    const auto column = [&slots](const std::string &condition) {
+        Slots scoped = slots;
+        scoped["in"] = condition;
+        return fill(ColumnTemplate, scoped);
+    };
+    slots["column"] = column("");
+    slots["spacedColumn"] = column(":root." + std::string(SpacedClass) + " ");
+    return fill(StyleTemplate, slots);
 }
 
 std::string writeManifest(const std::string &name)

@@ -3,9 +3,8 @@
 
 // The browser window over the form object: clicks and keys go to the core's
 // runner of the user's choices, and after each the page mirrors its view.
-// The page itself, already filled, comes from the build.
-
-import Quillomar from './quillomar-core.js';
+// The page itself, already filled, comes from the build, and this script
+// takes the user's choices from the moment it runs, while the core loads.
 
 // The numbers and ids this script shares with the core and the page, as the
 // page writer wrote them into the page.
@@ -17,6 +16,7 @@ const report = element('report');
 const tales = element('tales');
 const titles = () => tales.querySelectorAll('[role=option]');
 const status = element('status');
+const loading = element('loading');
 const radios = Array.from(element('frame').querySelectorAll('input'));
 
 // What a choice did, as the core numbers it.
@@ -48,7 +48,11 @@ function runnerOf(module) {
   };
 }
 let runner = null;
+// Choices made while the core loads, to run in order once it is there; null
+// once it is, or cannot be.
+let waiting = [];
 let named = null; // the title that carries its author in its name
+let namedLabel = null; // its name before
 let cursor = null; // the title the list's cursor is on
 let spoken = false; // which of two spellings the last report went out in
 
@@ -73,10 +77,26 @@ function fail(message) {
   runner = null;
 }
 
-// Runs one choice through the core and shows what it changed.
+// Says, to the eye and to screen readers, that the core is still loading,
+// and whether a choice waits for it.
+function sayLoading() {
+  if (waiting)
+    loading.textContent = waiting.length
+      ? 'Програмата още се зарежда; изборът ви ще се покаже, щом е готова.'
+      : 'Програмата се зарежда…';
+}
+setTimeout(sayLoading, 1000);
+
+// Runs one choice through the core and shows what it changed; while the
+// core loads, keeps it for then.
 function choose(choice) {
-  if (!runner)
+  if (!runner) {
+    if (waiting) {
+      waiting.push(choice);
+      sayLoading();
+    }
     return Unchanged;
+  }
   let outcome;
   try {
     outcome = choice(runner);
@@ -107,11 +127,15 @@ function show(view) {
   });
 
   if (named) {
-    named.removeAttribute('aria-label');
+    if (namedLabel === null)
+      named.removeAttribute('aria-label');
+    else
+      named.setAttribute('aria-label', namedLabel);
     named.setAttribute('aria-selected', 'false');
   }
   named = view.tale >= 0 ? titles()[view.tale] : null;
   if (named) {
+    namedLabel = named.getAttribute('aria-label');
     named.setAttribute('aria-label', view.taleName);
     named.setAttribute('aria-selected', 'true');
     scrollToTitle(named);
@@ -139,7 +163,8 @@ function scrollToTitle(title) {
     tales.scrollTop = bottom - tales.clientHeight;
 }
 
-// Until the core is there, the controls keep the page's first state.
+// Until the core is there, the controls keep the page's first state: a
+// radio shows no check the report does not follow yet.
 function unlessReady(event) {
   if (!runner)
     event.preventDefault();
@@ -151,6 +176,9 @@ function pageRows() {
 }
 
 radios.forEach((radio, a) => {
+  // The page comes with them disabled, so that none is checked before this
+  // script takes the click.
+  radio.disabled = false;
   // A click on the chosen author counts too: it clears the tale.
   radio.addEventListener('click', (event) => {
     unlessReady(event);
@@ -202,10 +230,11 @@ document.addEventListener('securitypolicyviolation', (event) => {
 // WebKit sends no event, but names the policy in its error, as the others do.
 const policyError = /Content.Security.Policy|\bCSP\b|wasm-unsafe-eval/i;
 
-async function start() {
+async function load() {
   if (typeof WebAssembly !== 'object')
     return say(cannotRun.unsupported, 'unsupported');
   try {
+    const { default: Quillomar } = await import('./quillomar-core.js');
     runner = runnerOf(await Quillomar());
   } catch (error) {
     const blocked = refusedByPolicy || policyError.test(String(error && error.message));
@@ -213,8 +242,30 @@ async function start() {
   }
   show(runner.view());
   enter('ready');
+  const choices = waiting;
+  waiting = null;
+  choices.forEach(choose);
 }
-start();
+load().finally(() => {
+  waiting = null;
+  loading.textContent = '';
+});
+
+// The user's own text spacing (WCAG 1.4.12), as a user style sheet or an
+// extension sets it, needs more room than the window's rows have: the page
+// then stacks its controls in one column, where text wraps.
+function followSpacing() {
+  const style = getComputedStyle(titles()[0]);
+  const spaced = parseFloat(style.letterSpacing) > 0 || parseFloat(style.wordSpacing) > 0
+    || parseFloat(style.lineHeight) > names.lineHeight;
+  document.documentElement.classList.toggle(names.spaced, spaced);
+}
+followSpacing();
+// A style sheet that comes later: added, and then loaded.
+const styleSheets = new MutationObserver(followSpacing);
+for (const parent of [document.documentElement, document.head])
+  styleSheets.observe(parent, { childList: true });
+document.addEventListener('load', followSpacing, true);
 
 if ('serviceWorker' in navigator)
   navigator.serviceWorker.register('sw.js').catch(() => {});
