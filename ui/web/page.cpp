@@ -304,11 +304,11 @@ std::string writeHtml(const Form &form, const std::string &name)
                           { "caption", html(form.Option1(a).caption()) } });
     }
     for (int p = 0; p < form.List1(0).listCount(); ++p) {
-        const std::u16string_view title = form.List1(0).list(p), name = withoutPadding(title);
+        const std::u16string_view title = form.List1(0).list(p), label = withoutPadding(title);
         tales += fill(TaleTemplate,
                       { { "index", std::to_string(p) },
                         { "title", html(title) },
-                        { "name", name == title ? "" : " aria-label=\"" + html(name) + "\"" } });
+                        { "name", label == title ? "" : " aria-label=\"" + html(label) + "\"" } });
     }
     return fill(PageTemplate,
                 withIds(form,
