@@ -214,8 +214,12 @@ class PageTest(unittest.TestCase):
             timeout=20, what='the service worker')
 
     def wait_until_ready(self):
-        self.wait_until(lambda: self.engine.run('return document.documentElement.dataset.state'),
-                        what='the core')
+        """Until the core runs, or cannot, and the page has focused its output
+        box: a loaded engine may do that after the core is there, and would
+        then take the focus from whatever a test focused before."""
+        self.wait_until(lambda: self.engine.run(
+            'return !!document.documentElement.dataset.state'
+            ' && document.activeElement !== document.body'), what='the core and the focus')
 
     def js(self, script, *args):
         return self.engine.run(script, *args)
